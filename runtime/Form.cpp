@@ -1,0 +1,335 @@
+#include "runtime/Form.h"
+
+#include "runtime/Program.h"
+#include "runtime/Twips.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <algorithm>
+#include <cassert>
+#include <vector>
+
+namespace runtime {
+
+namespace {
+
+int loadedForms = 0;
+
+// Controls whose layout names no font.
+constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.25};
+
+QColor colourOf(Colour bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+QFont fontOf(const FontSpec *spec)
+{
+    const FontSpec &f = spec ? *spec : kDefaultFont;
+    QFont font(QString::fromLatin1(f.family));
+    font.setPixelSize(PointsToPixels(f.points));
+    font.setWeight(QFont::Weight(f.weight));
+    font.setItalic(f.italic);
+    return font;
+}
+
+QRect pixelRect(const ControlLayout &c)
+{
+    return QRect(TwipsToPixels(c.left), TwipsToPixels(c.top), TwipsToPixels(c.width), TwipsToPixels(c.height));
+}
+
+void setColours(QWidget *widget, const ControlLayout &c)
+{
+    QPalette palette = widget->palette();
+    if (c.foreColour) {
+        palette.setColor(QPalette::WindowText, colourOf(*c.foreColour));
+        palette.setColor(QPalette::Text, colourOf(*c.foreColour));
+    }
+    if (c.backColour) {
+        palette.setColor(QPalette::Window, colourOf(*c.backColour));
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+Qt::Alignment alignmentOf(const ControlLayout &c)
+{
+    return c.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
+QWidget *makeWidget(const ControlLayout &c, QWidget *parent)
+{
+    switch (c.kind) {
+    case ControlKind::CommandButton: {
+        auto *button = new QPushButton(QString::fromLatin1(c.caption), parent);
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+        return button;
+    }
+    case ControlKind::Label: {
+        auto *label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(alignmentOf(c) | Qt::AlignTop);
+        label->setWordWrap(!c.autoSize);
+        label->setText(QString::fromLatin1(c.caption));
+        if (c.border) {
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            label->setAutoFillBackground(true);
+        }
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto *box = new QLineEdit(QString::fromLatin1(c.caption), parent);
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setAlignment(alignmentOf(c) | Qt::AlignVCenter);
+        box->setCursorPosition(0);
+        return box;
+    }
+    case ControlKind::Frame:
+        return new QGroupBox(QString::fromLatin1(c.caption), parent);
+    case ControlKind::PictureBox: {
+        auto *panel = new QFrame(parent);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setLineWidth(2);
+        return panel;
+    }
+    case ControlKind::Image: {
+        auto *image = new QLabel(parent);
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (c.picture)
+            image->setPixmap(QPixmap(QString::fromLatin1(c.picture)));
+        return image;
+    }
+    }
+    return nullptr;
+}
+
+// Where a container's children measure their Left and Top from: a frame's
+// outer corner, a picture box's inside edge.
+QPoint originIn(QWidget *container)
+{
+    if (qobject_cast<QGroupBox *>(container))
+        return {};
+    return container->contentsRect().topLeft();
+}
+
+} // namespace
+
+// The top-level widget of a loaded form.
+class FormWindow final : public QWidget {
+public:
+    FormWindow(Form &form, const FormLayout &layout)
+        : QWidget(nullptr, windowFlagsOf(layout.border)), form_(form)
+    {
+        if (layout.picture)
+            background_ = QPixmap(QString::fromLatin1(layout.picture));
+        if (layout.icon)
+            setWindowIcon(QIcon(QString::fromLatin1(layout.icon)));
+        setWindowTitle(QString::fromLatin1(layout.caption));
+        setFixedSize(TwipsToPixels(layout.clientWidth), TwipsToPixels(layout.clientHeight));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!background_.isNull())
+            QPainter(this).drawPixmap(0, 0, background_);
+    }
+
+    // The window manager's close button or Alt+F4: an unload, no handler.
+    void closeEvent(QCloseEvent *event) override
+    {
+        event->ignore();
+        RunHandler([this] { form_.unload(); });
+    }
+
+private:
+    static Qt::WindowFlags windowFlagsOf(BorderStyle border)
+    {
+        if (border == BorderStyle::None)
+            return Qt::Window | Qt::FramelessWindowHint;
+        return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    }
+
+    Form &form_;
+    QPixmap background_;
+};
+
+Form::Form(const FormLayout &layout) : layout_(layout) {}
+
+int Form::loadedCount()
+{
+    return loadedForms;
+}
+
+bool Form::isLoaded() const
+{
+    return !window_.isNull();
+}
+
+void Form::load()
+{
+    if (isLoaded())
+        return;
+    build();
+    ++loadedForms;
+    Form_Load();
+}
+
+void Form::show()
+{
+    load();
+    if (!isLoaded()) // Form_Load may unload its own window
+        return;
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    if (!window_->focusWidget()) {
+        std::vector<const ControlLayout *> order;
+        for (const ControlLayout &c : layout_.controls)
+            if (c.tabIndex >= 0)
+                order.push_back(&c);
+        std::ranges::sort(order, {}, &ControlLayout::tabIndex);
+        for (const ControlLayout *c : order) {
+            QWidget *w = control(c->name);
+            if (w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
+                w->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
+}
+
+void Form::unload()
+{
+    if (!isLoaded())
+        return;
+    // The window may be the one whose button is being pressed: hide it now,
+    // destroy it once that press is over.
+    QWidget *window = window_;
+    window_ = nullptr;
+    controls_.clear();
+    --loadedForms;
+    window->hide();
+    window->deleteLater();
+}
+
+void Form::build()
+{
+    auto *window = new FormWindow(*this, layout_);
+    window_ = window;
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+
+    std::vector<const ControlLayout *> tabOrder;
+    for (const ControlLayout &c : layout_.controls) {
+        QWidget *container = c.container ? control(c.container) : window;
+        assert(container && "a container comes before what it holds");
+        QWidget *widget = makeWidget(c, container);
+        widget->setObjectName(QString::fromLatin1(c.name));
+        widget->setFont(fontOf(c.font));
+        setColours(widget, c);
+        widget->setGeometry(pixelRect(c).translated(originIn(container)));
+        if (c.autoSize)
+            widget->resize(widget->sizeHint());
+        widget->setProperty("autoSize", c.autoSize);
+        widget->setEnabled(c.enabled);
+        widget->setVisible(c.visible);
+        controls_.emplace(c.name, widget);
+
+        if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            QObject::connect(button, &QPushButton::clicked, window, [this, name = std::string(c.name)] { click(name); });
+            if (c.cancel) {
+                auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+                QObject::connect(esc, &QShortcut::activated, button, &QPushButton::click);
+            }
+        }
+        if (c.tabIndex >= 0)
+            tabOrder.push_back(&c);
+    }
+
+    std::ranges::stable_sort(tabOrder, {}, &ControlLayout::tabIndex);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(control(tabOrder[i - 1]->name), control(tabOrder[i]->name));
+}
+
+void Form::click(const std::string &button)
+{
+    const auto handler = clickHandlers_.find(button);
+    if (handler != clickHandlers_.end())
+        RunHandler(handler->second);
+}
+
+float Form::width() const
+{
+    return window_ ? PixelsToTwips(window_->frameGeometry().width()) : 0.0f;
+}
+
+float Form::height() const
+{
+    return window_ ? PixelsToTwips(window_->frameGeometry().height()) : 0.0f;
+}
+
+void Form::setLeft(float twips)
+{
+    window_->move(TwipsToPixels(twips), window_->y());
+}
+
+void Form::setTop(float twips)
+{
+    window_->move(window_->x(), TwipsToPixels(twips));
+}
+
+void Form::setCaption(const QString &caption)
+{
+    window_->setWindowTitle(caption);
+}
+
+QWidget *Form::window() const
+{
+    return window_;
+}
+
+QWidget *Form::control(std::string_view name) const
+{
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+template <class W>
+W *Form::widgetOf(std::string_view name) const
+{
+    auto *widget = qobject_cast<W *>(control(name));
+    assert(widget && "the layout holds a control of that name and kind");
+    return widget;
+}
+
+CommandButton Form::button(std::string_view name) const
+{
+    return CommandButton(widgetOf<QPushButton>(name));
+}
+
+Label Form::label(std::string_view name) const
+{
+    return Label(widgetOf<QLabel>(name));
+}
+
+TextBox Form::textBox(std::string_view name) const
+{
+    return TextBox(widgetOf<QLineEdit>(name));
+}
+
+Image Form::image(std::string_view name) const
+{
+    return Image(widgetOf<QLabel>(name));
+}
+
+} // namespace runtime

@@ -1,0 +1,82 @@
+#include "runtime/Program.h"
+
+#include "runtime/AppData.h"
+#include "runtime/Form.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include <utility>
+
+namespace runtime {
+
+namespace {
+
+int handlerDepth = 0;
+bool ended = false;
+std::function<void()> programEndHook;
+
+// The layouts name Windows fonts; these have the same metrics.
+void substituteFonts()
+{
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Bookman Old Style"), QStringLiteral("URW Bookman"));
+}
+
+void endIfNothingLoaded()
+{
+    if (Form::loadedCount() > 0)
+        return;
+    ended = true;
+    if (programEndHook)
+        programEndHook();
+    else
+        QCoreApplication::exit(0);
+}
+
+} // namespace
+
+void PrepareApplication(QApplication &app)
+{
+    app.setApplicationName(AppTitle());
+    app.setApplicationVersion(QStringLiteral("%1.%2.%3").arg(AppMajor()).arg(AppMinor()).arg(AppRevision()));
+    // The program ends by its own rule, not when a window closes.
+    app.setQuitOnLastWindowClosed(false);
+    substituteFonts();
+}
+
+void RunHandler(const std::function<void()> &handler)
+{
+    struct Depth {
+        Depth() { ++handlerDepth; }
+        ~Depth() { --handlerDepth; }
+    };
+    {
+        Depth depth;
+        handler();
+    }
+    if (handlerDepth == 0)
+        endIfNothingLoaded();
+}
+
+std::function<void()> SetProgramEndHook(std::function<void()> hook)
+{
+    return std::exchange(programEndHook, std::move(hook));
+}
+
+int RunProgram(int &argc, char **argv, Form &(*startupForm)())
+{
+    QApplication app(argc, argv);
+    PrepareApplication(app);
+    RunHandler([startupForm] {
+        Form &form = startupForm();
+        form.load();
+        form.show();
+    });
+    if (ended)
+        return 0;
+    return app.exec();
+}
+
+} // namespace runtime

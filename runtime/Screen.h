@@ -1,0 +1,9 @@
+#pragma once
+
+namespace runtime {
+
+// The whole screen's size, in twips.
+float ScreenWidth();
+float ScreenHeight();
+
+} // namespace runtime

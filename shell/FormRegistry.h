@@ -1,0 +1,12 @@
+#pragma once
+
+class frmtervalo;
+class frmAbout;
+
+// The one instance of each window, made on first use and kept for the whole
+// program.
+class FormRegistry {
+public:
+    static ::frmtervalo &frmtervalo();
+    static ::frmAbout &frmAbout();
+};

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Starts the real program on an X display, checks the menu window, then
+# leaves through Exit and Ok with real key events; the program must end
+# with status 0. Run under xvfb-run.
+set -euo pipefail
+program=$1
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+read -r screen_w screen_h < <(xdpyinfo 2>/dev/null | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }') \
+    || fail "no X display"
+
+"$program" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+
+menu=$(find_window '^Tervalo$') || fail "the menu window was not mapped"
+geometry=$(xwininfo -id "$menu")
+width=$(awk '/^ *Width:/ { print $2 }' <<<"$geometry")
+height=$(awk '/^ *Height:/ { print $2 }' <<<"$geometry")
+left=$(awk '/Absolute upper-left X:/ { print $4 }' <<<"$geometry")
+top=$(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$geometry")
+[ "$width" = 640 ] && [ "$height" = 480 ] || fail "menu is ${width}x${height}, not 640x480"
+[ "$left" = $(((screen_w - 640) / 2)) ] && [ "$top" = $(((screen_h - 480) / 2)) ] \
+    || fail "menu at $left,$top is not centred on ${screen_w}x${screen_h}"
+echo "menu mapped at ${width}x${height}+${left}+${top} on ${screen_w}x${screen_h}"
+
+xdotool windowactivate --sync "$menu" 2>/dev/null || xdotool windowfocus --sync "$menu"
+xdotool key --clearmodifiers alt+x
+about=$(find_window '^About TERVALO$') || fail "the About box did not appear"
+echo "About box shown"
+xdotool windowfocus --sync "$about"
+xdotool key --clearmodifiers alt+o
+
+for _ in $(seq 100); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 $pid 2>/dev/null && fail "the program did not end after Ok"
+trap - EXIT
+wait $pid && status=0 || status=$?
+[ "$status" = 0 ] || fail "the program ended with status $status"
+echo "program ended with status 0"
