@@ -78,7 +78,6 @@ QWidget *makeWidget(const ControlLayout &c, QWidget *parent)
         auto *label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(alignmentOf(c) | Qt::AlignTop);
-        label->setWordWrap(!c.autoSize);
         label->setText(QString::fromLatin1(c.caption));
         if (c.border) {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -238,8 +237,12 @@ void Form::build()
         widget->setFont(fontOf(c.font));
         setColours(widget, c);
         widget->setGeometry(pixelRect(c).translated(originIn(container)));
-        if (c.autoSize)
-            widget->resize(widget->sizeHint());
+        if (auto *label = qobject_cast<QLabel *>(widget); label && c.kind == ControlKind::Label) {
+            // A label wraps its text only where it has room for a second line.
+            label->setWordWrap(!c.autoSize && label->height() >= 2 * label->fontMetrics().lineSpacing());
+            if (c.autoSize)
+                label->resize(label->sizeHint());
+        }
         widget->setProperty("autoSize", c.autoSize);
         widget->setEnabled(c.enabled);
         widget->setVisible(c.visible);

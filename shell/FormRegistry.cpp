@@ -1,13 +1,16 @@
 #include "shell/FormRegistry.h"
 
+#include "levels/Level1.h"
+#include "round/frmLevel.h"
+
 #include "shell/frmAbout.h"
 #include "shell/frmtervalo.h"
 
 // Never destroyed: an instance outlives every window it shows.
-template <class F>
+template <class F, auto &... values>
 static F &instance()
 {
-    static F *form = new F;
+    static F *form = new F(values...);
     return *form;
 }
 
@@ -19,4 +22,9 @@ static F &instance()
 ::frmAbout &FormRegistry::frmAbout()
 {
     return instance<::frmAbout>();
+}
+
+frmLevel &FormRegistry::frmgk()
+{
+    return instance<frmLevel, Level1>();
 }

@@ -2,6 +2,7 @@
 
 class frmtervalo;
 class frmAbout;
+class frmLevel;
 
 // The one instance of each window, made on first use and kept for the whole
 // program.
@@ -9,4 +10,5 @@ class FormRegistry {
 public:
     static ::frmtervalo &frmtervalo();
     static ::frmAbout &frmAbout();
+    static frmLevel &frmgk(); // Level 1
 };

@@ -3,6 +3,7 @@
 #include "shell/CenterOnScreen.h"
 #include "shell/FormRegistry.h"
 #include "shell/frmAbout.h"
+#include "round/frmLevel.h"
 
 using runtime::BorderStyle;
 using runtime::ControlKind;
@@ -57,7 +58,8 @@ void frmtervalo::Form_Load()
 
 void frmtervalo::cmdLevel1_Click()
 {
-    // FIXME: opens frmgk once the Level 1 window exists.
+    FormRegistry::frmgk().load();
+    FormRegistry::frmgk().show();
 }
 
 void frmtervalo::cmdLevel2_Click()

@@ -56,7 +56,9 @@ private:
     runtime::FatalErrorHandler previous_;
 };
 
-// Hands out the values it is given, then repeats its last one; counts seeds.
+// Hands out the values it is given, then sweeps the 200 bank-number
+// intervals in order so that any fill of the question order ends; counts
+// seeds and draws.
 class ScriptedRandom final : public runtime::RandomSource {
 public:
     explicit ScriptedRandom(std::deque<float> values = {}) : values_(std::move(values))
@@ -65,16 +67,20 @@ public:
     }
     ~ScriptedRandom() override { runtime::SetRandomSource(previous_); }
 
+    // The value that draws bank number n.
+    static float drawing(int n) { return (float(n) - 0.5f) / 200.0f; }
+
     void seedFromClock() override { ++seeds; }
     float next() override
     {
         ++draws;
-        if (values_.size() > 1) {
+        if (!values_.empty()) {
             const float value = values_.front();
             values_.pop_front();
             return value;
         }
-        return values_.empty() ? 0.0f : values_.front();
+        sweep_ = sweep_ % 200 + 1;
+        return drawing(sweep_);
     }
 
     int seeds = 0;
@@ -82,6 +88,7 @@ public:
 
 private:
     std::deque<float> values_;
+    int sweep_ = 0;
     runtime::RandomSource *previous_ = nullptr;
 };
 
