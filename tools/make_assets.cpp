@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -35,6 +36,10 @@ namespace {
 
 constexpr int kBgWidth = 722;
 constexpr int kBgHeight = 495;
+// The menu window shows only the top-left 640 x 480 of the background, so
+// the whole design lives there; the strip beyond only carries the gradient.
+constexpr int kVisWidth = 640;
+constexpr int kVisHeight = 480;
 constexpr int kIconSize = 32;
 
 // ---------------------------------------------------------------- byte output
@@ -260,6 +265,7 @@ QImage drawBackground(const QString &titleFamily, const QString &subtitleFamily)
     p.setRenderHint(QPainter::TextAntialiasing, true);
 
     const QRectF full(0, 0, kBgWidth, kBgHeight);
+    const double cx = kVisWidth / 2.0;
 
     // Night-sky indigo fading into a deep teal towards the button row.
     QLinearGradient sky(0, 0, 0, kBgHeight);
@@ -268,8 +274,8 @@ QImage drawBackground(const QString &titleFamily, const QString &subtitleFamily)
     sky.setColorAt(1.00, QColor(12, 52, 70));
     p.fillRect(full, sky);
 
-    // Soft glow behind the title.
-    QRadialGradient glow(QPointF(kBgWidth / 2.0, 165), 330);
+    // Soft glow behind the title; it fades out before the window's edges.
+    QRadialGradient glow(QPointF(cx, 175), 280);
     glow.setColorAt(0.0, QColor(255, 176, 64, 70));
     glow.setColorAt(0.5, QColor(230, 120, 60, 26));
     glow.setColorAt(1.0, QColor(230, 120, 60, 0));
@@ -280,14 +286,14 @@ QImage drawBackground(const QString &titleFamily, const QString &subtitleFamily)
 
     // Faint rangoli-like rings of dots around the title area.
     p.setPen(Qt::NoPen);
-    const QPointF centre(kBgWidth / 2.0, 170);
+    const QPointF centre(cx, 180);
     for (int ring = 0; ring < 3; ++ring) {
-        const double radius = 225 + ring * 34;
+        const double radius = 188 + ring * 32;
         const int dots = 48 + ring * 8;
         for (int i = 0; i < dots; ++i) {
             const double a = (i + 0.5 * ring) * 2.0 * std::numbers::pi / dots;
             const QPointF pt(centre.x() + radius * std::cos(a), centre.y() + radius * 0.62 * std::sin(a));
-            if (pt.y() > 372 || pt.y() < 22)
+            if (pt.y() > 372 || pt.y() < 26)
                 continue;
             p.setBrush(QColor(246, 210, 130, 40 - ring * 10));
             p.drawEllipse(pt, 3.0 - ring * 0.6, 3.0 - ring * 0.6);
@@ -297,13 +303,13 @@ QImage drawBackground(const QString &titleFamily, const QString &subtitleFamily)
     // Double frame with small diamonds at the corners.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(gold, 2.0));
-    p.drawRect(QRectF(10, 10, kBgWidth - 20, kBgHeight - 20));
+    p.drawRect(QRectF(10, 10, kVisWidth - 20, kVisHeight - 20));
     p.setPen(QPen(QColor(222, 178, 88, 140), 1.0));
-    p.drawRect(QRectF(16.5, 16.5, kBgWidth - 33, kBgHeight - 33));
+    p.drawRect(QRectF(16.5, 16.5, kVisWidth - 33, kVisHeight - 33));
     p.setPen(Qt::NoPen);
     p.setBrush(paleGold);
-    for (const QPointF &c : {QPointF(10, 10), QPointF(kBgWidth - 10, 10), QPointF(10, kBgHeight - 10),
-                             QPointF(kBgWidth - 10, kBgHeight - 10)}) {
+    for (const QPointF &c : {QPointF(10, 10), QPointF(kVisWidth - 10, 10), QPointF(10, kVisHeight - 10),
+                             QPointF(kVisWidth - 10, kVisHeight - 10)}) {
         QPainterPath d;
         d.moveTo(c.x(), c.y() - 8);
         d.lineTo(c.x() + 8, c.y());
@@ -321,17 +327,18 @@ QImage drawBackground(const QString &titleFamily, const QString &subtitleFamily)
     // Slightly condensed so the lettering can be taller within the frame.
     titleFont.setStretch(90);
     const QString title = QStringLiteral("TERVALO");
-    int pixelSize = 180;
-    for (; pixelSize > 60; pixelSize -= 2) {
+    // Largest size whose drawn outline stays well inside the frame.
+    QPainterPath titlePath;
+    for (int pixelSize = 150; pixelSize > 60; pixelSize -= 2) {
         titleFont.setPixelSize(pixelSize);
-        if (QFontMetricsF(titleFont).horizontalAdvance(title) <= 640)
+        titlePath = QPainterPath();
+        titlePath.addText(0, 0, titleFont, title);
+        if (titlePath.boundingRect().width() <= 540)
             break;
     }
-    QPainterPath titlePath;
-    titlePath.addText(0, 0, titleFont, title);
     const QRectF tb = titlePath.boundingRect();
-    const double baseline = 240;
-    titlePath.translate(kBgWidth / 2.0 - tb.center().x(), baseline);
+    const double baseline = 218;
+    titlePath.translate(cx - tb.center().x(), baseline);
     const QRectF placed = titlePath.boundingRect();
 
     p.setPen(Qt::NoPen);
@@ -350,13 +357,12 @@ QImage drawBackground(const QString &titleFamily, const QString &subtitleFamily)
     // Ornamental rule and subtitle under the title.
     const double ruleY = placed.bottom() + 26;
     p.setPen(QPen(gold, 1.5));
-    p.drawLine(QPointF(kBgWidth / 2.0 - 230, ruleY), QPointF(kBgWidth / 2.0 - 14, ruleY));
-    p.drawLine(QPointF(kBgWidth / 2.0 + 14, ruleY), QPointF(kBgWidth / 2.0 + 230, ruleY));
+    p.drawLine(QPointF(cx - 220, ruleY), QPointF(cx - 14, ruleY));
+    p.drawLine(QPointF(cx + 14, ruleY), QPointF(cx + 220, ruleY));
     p.setPen(Qt::NoPen);
     p.setBrush(paleGold);
     {
         QPainterPath d;
-        const double cx = kBgWidth / 2.0;
         d.moveTo(cx, ruleY - 6);
         d.lineTo(cx + 6, ruleY);
         d.lineTo(cx, ruleY + 6);
@@ -374,7 +380,7 @@ QImage drawBackground(const QString &titleFamily, const QString &subtitleFamily)
     QPainterPath subPath;
     subPath.addText(0, 0, subFont, subtitle);
     const QRectF sb = subPath.boundingRect();
-    subPath.translate(kBgWidth / 2.0 - sb.center().x(), ruleY + 44);
+    subPath.translate(cx - sb.center().x(), ruleY + 44);
     p.setBrush(QColor(0, 0, 0, 100));
     p.drawPath(subPath.translated(2, 2));
     p.setBrush(QColor(246, 232, 200));
@@ -638,6 +644,10 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString outDir = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(outDir)) {
+        std::fprintf(stderr, "make_assets: cannot make %s\n", argv[1]);
+        return 1;
+    }
 
     const QString serifBoldItalic = loadFamily(
         {QStringLiteral("/usr/share/fonts/truetype/liberation/LiberationSerif-BoldItalic.ttf"),
