@@ -14,8 +14,6 @@ class frmLevel final : public runtime::Form {
 public:
     explicit frmLevel(const LevelValues &level);
 
-    const LevelValues &level() const { return level_; }
-
 protected:
     void Form_Load() override;
 

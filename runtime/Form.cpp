@@ -193,18 +193,11 @@ void Form::show()
     window_->raise();
     window_->activateWindow();
     if (!window_->focusWidget()) {
-        std::vector<const ControlLayout *> order;
-        for (const ControlLayout &c : layout_.controls)
-            if (c.tabIndex >= 0)
-                order.push_back(&c);
-        std::ranges::sort(order, {}, &ControlLayout::tabIndex);
-        for (const ControlLayout *c : order) {
-            QWidget *w = control(c->name);
-            if (w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
-                w->setFocus(Qt::TabFocusReason);
-                break;
-            }
-        }
+        const auto first = std::ranges::find_if(tabOrder_, [](const QWidget *w) {
+            return w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus);
+        });
+        if (first != tabOrder_.end())
+            (*first)->setFocus(Qt::TabFocusReason);
     }
 }
 
@@ -217,6 +210,7 @@ void Form::unload()
     QWidget *window = window_;
     window_ = nullptr;
     controls_.clear();
+    tabOrder_.clear();
     --loadedForms;
     window->hide();
     window->deleteLater();
@@ -260,8 +254,10 @@ void Form::build()
     }
 
     std::ranges::stable_sort(tabOrder, {}, &ControlLayout::tabIndex);
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(control(tabOrder[i - 1]->name), control(tabOrder[i]->name));
+    for (const ControlLayout *c : tabOrder)
+        tabOrder_.push_back(control(c->name));
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
 }
 
 void Form::click(const std::string &button)

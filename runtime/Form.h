@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QWidget;
 
@@ -83,6 +84,7 @@ private:
     FormLayout layout_;
     QPointer<QWidget> window_;
     std::map<std::string, QWidget *, std::less<>> controls_;
+    std::vector<QWidget *> tabOrder_; // the loaded controls by tab index
     std::map<std::string, std::function<void()>, std::less<>> clickHandlers_;
 };
 
