@@ -48,9 +48,35 @@ std::array<std::string, 4> optionsOf(const Question &q)
     return {q.OptionText[0], q.OptionText[1], q.OptionText[2], q.OptionText[3]};
 }
 
+// How an option's blanks look: a leading blank, a trailing blank, and its
+// longest run of two or more blanks (0 for none).
+std::tuple<bool, bool, std::size_t> blankLook(const std::string &option)
+{
+    const std::size_t run = longestBlankRun(option);
+    return {option.front() == ' ', option.back() == ' ', run >= 2 ? run : 0};
+}
+
+// Whether one look of the right option's blanks is shared with no other
+// option, so that a player could tell the answer by its blanks alone.
+bool blanksGiveAway(const Question &q)
+{
+    const auto options = optionsOf(q);
+    const auto right = blankLook(options[std::size_t(q.CorrectOption - 1)]);
+    const auto sharedBy = [&](auto part) {
+        int others = 0;
+        for (int k = 1; k <= 4; ++k)
+            others += k != q.CorrectOption && part(blankLook(options[std::size_t(k - 1)])) == part(right);
+        return others > 0;
+    };
+    return !sharedBy([](const auto &look) { return std::get<0>(look); })
+           || !sharedBy([](const auto &look) { return std::get<1>(look); })
+           || !sharedBy([](const auto &look) { return std::get<2>(look); });
+}
+
 struct BankRow {
     const char *level;
     const QuestionBank *bank;
+    std::set<int> fixedGiveAways; // records whose blanks are given, not authored
 };
 
 class EveryBank : public ::testing::TestWithParam<BankRow> {};
@@ -80,10 +106,11 @@ TEST_P(EveryBank, KeepsTheRecordRules)
             EXPECT_EQ(options[3], options[2]);
         EXPECT_FALSE(isFiller(options[0]) || isFiller(options[1]));
         EXPECT_TRUE(records.emplace(q.QuestionText, options, q.CorrectOption).second) << "a record stands twice";
+        EXPECT_EQ(blanksGiveAway(q), GetParam().fixedGiveAways.contains(n)) << "the blanks tell the right option";
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Banks, EveryBank, ::testing::Values(BankRow{"Level1", &Level1Bank}),
+INSTANTIATE_TEST_SUITE_P(Banks, EveryBank, ::testing::Values(BankRow{"Level1", &Level1Bank, {}}),
                          [](const auto &info) { return std::string(info.param.level); });
 
 // Level 1.
