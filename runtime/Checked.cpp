@@ -29,6 +29,8 @@ const char *errorDescription(RuntimeError error)
         return "Overflow";
     case RuntimeError::SubscriptOutOfRange:
         return "Subscript out of range";
+    case RuntimeError::ObjectRequired:
+        return "Object required";
     }
     return "Application-defined or object-defined error";
 }

@@ -15,6 +15,7 @@ using Integer = std::int16_t;
 enum class RuntimeError : int {
     Overflow = 6,
     SubscriptOutOfRange = 9,
+    ObjectRequired = 424, // a control the loaded window does not have
 };
 
 // Reports a runtime error: the standard message, then the program ends with

@@ -1,5 +1,6 @@
 #include "runtime/Form.h"
 
+#include "runtime/Checked.h"
 #include "runtime/Program.h"
 #include "runtime/Twips.h"
 
@@ -14,6 +15,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <utility>
 #include <cassert>
 #include <vector>
 
@@ -138,6 +140,15 @@ public:
     }
 
 protected:
+    // The window manager tells the frame only after the window is mapped;
+    // the first event that shows it framed places the window again.
+    bool event(QEvent *event) override
+    {
+        if (form_.window_ == this && form_.placeWhenFramed_ && frameGeometry().size() != size())
+            std::exchange(form_.placeWhenFramed_, nullptr)();
+        return QWidget::event(event);
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         if (!background_.isNull())
@@ -211,6 +222,7 @@ void Form::unload()
     window_ = nullptr;
     controls_.clear();
     tabOrder_.clear();
+    placeWhenFramed_ = nullptr;
     --loadedForms;
     window->hide();
     window->deleteLater();
@@ -243,7 +255,8 @@ void Form::build()
         controls_.emplace(c.name, widget);
 
         if (auto *button = qobject_cast<QPushButton *>(widget)) {
-            QObject::connect(button, &QPushButton::clicked, window, [this, name = std::string(c.name)] { click(name); });
+            QObject::connect(button, &QPushButton::clicked, window,
+                             [this, button, name = std::string(c.name)] { click(name, button); });
             if (c.cancel) {
                 auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), window);
                 QObject::connect(esc, &QShortcut::activated, button, &QPushButton::click);
@@ -260,9 +273,16 @@ void Form::build()
         QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
 }
 
-void Form::click(const std::string &button)
+// A click can reach us after its button stopped taking clicks: an access key
+// or Esc presses the button at once but clicks it a moment later, and a
+// handler run in between may have disabled it or unloaded its window. Such a
+// click is dropped; only a live, enabled, visible button runs its handler.
+void Form::click(const std::string &name, const QWidget *button)
 {
-    const auto handler = clickHandlers_.find(button);
+    const QWidget *live = control(name);
+    if (!live || live != button || !live->isEnabled() || !live->isVisibleTo(window_))
+        return;
+    const auto handler = clickHandlers_.find(name);
     if (handler != clickHandlers_.end())
         RunHandler(handler->second);
 }
@@ -292,6 +312,11 @@ void Form::setCaption(const QString &caption)
     window_->setWindowTitle(caption);
 }
 
+void Form::placeAgainWhenFramed(std::function<void()> place)
+{
+    placeWhenFramed_ = std::move(place);
+}
+
 QWidget *Form::window() const
 {
     return window_;
@@ -307,7 +332,8 @@ template <class W>
 W *Form::widgetOf(std::string_view name) const
 {
     auto *widget = qobject_cast<W *>(control(name));
-    assert(widget && "the layout holds a control of that name and kind");
+    if (!widget) // not in the loaded layout, or the window is not loaded
+        RaiseRuntimeError(RuntimeError::ObjectRequired);
     return widget;
 }
 

@@ -45,6 +45,12 @@ public:
     void setLeft(float twips);
     void setTop(float twips);
     void setCaption(const QString &caption);
+    // Runs `place` once more as soon as the window manager has put its frame
+    // round the window, for a placement that depends on the outer size: until
+    // the window is first shown, that size is the client size alone. Where
+    // nothing frames the window (no window manager, a borderless window),
+    // `place` never runs. Forgotten on unload.
+    void placeAgainWhenFramed(std::function<void()> place);
 
     CommandButton button(std::string_view name) const;
     Label label(std::string_view name) const;
@@ -77,7 +83,7 @@ private:
     friend class FormWindow;
 
     void build();
-    void click(const std::string &button);
+    void click(const std::string &name, const QWidget *button);
     template <class W>
     W *widgetOf(std::string_view name) const;
 
@@ -86,6 +92,7 @@ private:
     std::map<std::string, QWidget *, std::less<>> controls_;
     std::vector<QWidget *> tabOrder_; // the loaded controls by tab index
     std::map<std::string, std::function<void()>, std::less<>> clickHandlers_;
+    std::function<void()> placeWhenFramed_;
 };
 
 } // namespace runtime

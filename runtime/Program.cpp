@@ -65,15 +65,21 @@ std::function<void()> SetProgramEndHook(std::function<void()> hook)
     return std::exchange(programEndHook, std::move(hook));
 }
 
-int RunProgram(int &argc, char **argv, Form &(*startupForm)())
+void StartProgram(Form &(*startupForm)())
 {
-    QApplication app(argc, argv);
-    PrepareApplication(app);
+    ended = false;
     RunHandler([startupForm] {
         Form &form = startupForm();
         form.load();
         form.show();
     });
+}
+
+int RunProgram(int &argc, char **argv, Form &(*startupForm)())
+{
+    QApplication app(argc, argv);
+    PrepareApplication(app);
+    StartProgram(startupForm);
     if (ended)
         return 0;
     return app.exec();

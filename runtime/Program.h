@@ -12,6 +12,10 @@ class Form;
 // event loop until no window is loaded. Returns the exit status.
 int RunProgram(int &argc, char **argv, Form &(*startupForm)());
 
+// Loads and shows the start-up window, as the program's start does; tests
+// start the program again this way once it has ended.
+void StartProgram(Form &(*startupForm)());
+
 // Settings every QApplication of this program needs (fonts, end rule); tests
 // call it on theirs.
 void PrepareApplication(QApplication &app);

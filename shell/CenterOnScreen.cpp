@@ -22,9 +22,7 @@ void centreTop(runtime::Form &form)
     form.setTop(CheckedSingle(screenHeight / 2.0 - height / 2.0));
 }
 
-} // namespace
-
-void CenterOnScreen(runtime::Form &form, CentreOrder order)
+void centre(runtime::Form &form, CentreOrder order)
 {
     if (order == CentreOrder::LeftFirst) {
         centreLeft(form);
@@ -33,4 +31,14 @@ void CenterOnScreen(runtime::Form &form, CentreOrder order)
         centreTop(form);
         centreLeft(form);
     }
+}
+
+} // namespace
+
+void CenterOnScreen(runtime::Form &form, CentreOrder order)
+{
+    centre(form, order);
+    // Centred by the outer size: once a window manager has framed the
+    // window, its real outer size is known.
+    form.placeAgainWhenFramed([&form, order] { centre(form, order); });
 }

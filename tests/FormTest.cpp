@@ -194,6 +194,61 @@ private slots:
         QCOMPARE(first.applies, 1);
     }
 
+    // A pressed button clicks a moment after its access key; by then the
+    // button may have stopped taking clicks.
+    void aPressIsDroppedWhenItsButtonStopsTakingClicks_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::newRow("disabled") << "disable";
+        QTest::newRow("hidden") << "hide";
+        QTest::newRow("window unloaded") << "unload";
+        QTest::newRow("window unloaded and loaded again") << "reload";
+    }
+
+    void aPressIsDroppedWhenItsButtonStopsTakingClicks()
+    {
+        QFETCH(QString, meanwhile);
+        FatalErrorTrap trap;
+        QVERIFY(showAndActivate(first));
+        QTest::keyClick(first.window(), Qt::Key_A, Qt::AltModifier);
+        if (meanwhile == "disable")
+            first.button("cmdApply").setEnabled(false);
+        else if (meanwhile == "hide")
+            first.control("cmdApply")->hide();
+        else
+            first.unload();
+        if (meanwhile == "reload")
+            first.show();
+        QTest::qWait(150);
+        QCOMPARE(first.applies, 0);
+
+        if (first.isLoaded()) { // the button takes clicks again as before
+            first.button("cmdApply").setEnabled(true);
+            first.control("cmdApply")->show();
+            pressAccessKey(first.window(), Qt::Key_A);
+            QCOMPARE(first.applies, 1);
+        }
+    }
+
+    void aControlTheLayoutLacksIsAFatalError()
+    {
+        FatalErrorTrap trap;
+        first.load();
+        try {
+            first.button("cmdMissing");
+            QFAIL("a missing control was handed out");
+        } catch (const FatalError &e) {
+            QCOMPARE(e.error, RuntimeError::ObjectRequired);
+        }
+        try {
+            first.label("cmdApply"); // there, but no label
+            QFAIL("a button was handed out as a label");
+        } catch (const FatalError &e) {
+            QCOMPARE(e.error, RuntimeError::ObjectRequired);
+        }
+        QCOMPARE(RuntimeErrorMessage(RuntimeError::ObjectRequired), QString("Run-time error '424':\n\nObject required"));
+    }
+
     void tabOrderFollowsTabIndexAndSkipsDisabledButtons()
     {
         QVERIFY(showAndActivate(first));

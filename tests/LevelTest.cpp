@@ -241,6 +241,39 @@ private slots:
         QVERIFY(!frmgk.isLoaded());
     }
 
+    void exitPressedWithStartOnlyLeaves()
+    {
+        FatalErrorTrap trap;
+        EndWatcher watcher;
+        openLevel1();
+        click(frmgk, "cmdNext");
+        BeepCounter beeps;
+        answer(1, beeps);
+        pressAccessKeysInOnePass(frmgk.window(), {Qt::Key_X, Qt::Key_N});
+        QVERIFY(!frmgk.isLoaded());
+        QCOMPARE(round.intQuestionNumber, runtime::Integer(1));
+        QVERIFY(menu.window()->isVisible());
+        QCOMPARE(watcher.ends, 0);
+    }
+
+    void fourOptionKeysInOnePassMarkOneAnswer()
+    {
+        BeepCounter beeps;
+        openLevel1();
+        for (int number = 1; number <= 20; ++number) {
+            click(frmgk, "cmdNext");
+            const Question &record = BankRecord(Level1Bank, round.intQuestionOrder(number));
+            const int marksBefore = round.intMarks;
+            pressAccessKeysInOnePass(frmgk.window(), {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4});
+            // The first key answered; the other three found their buttons disabled.
+            const bool right = record.CorrectOption == 1;
+            QCOMPARE(int(round.intMarks), marksBefore + (right ? 1 : 0));
+            QCOMPARE(face(), storedFace(right ? "Image2" : "Image3"));
+            QCOMPARE(pressable(), QStringList({"cmdNext", "cmdQuit"}));
+        }
+        QCOMPARE(beeps.beeps, int(round.intMarks));
+    }
+
     void exitThenANewLoadStartsAFreshRun()
     {
         BeepCounter beeps;

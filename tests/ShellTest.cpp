@@ -1,6 +1,7 @@
 // The main menu and the About box, driven through their real widgets.
 #include "TestSupport.h"
 
+#include "round/frmLevel.h"
 #include "shell/FormRegistry.h"
 #include "shell/frmAbout.h"
 #include "shell/frmtervalo.h"
@@ -104,6 +105,15 @@ private slots:
         QCOMPARE(watcher.ends, 0);
     }
 
+    void exitPressedWithALevelKeyOpensOnlyTheAboutBox()
+    {
+        FatalErrorTrap trap;
+        pressAccessKeysInOnePass(menu.window(), {Qt::Key_X, Qt::Key_1});
+        QVERIFY(!menu.isLoaded());
+        QVERIFY(about.isLoaded());
+        QVERIFY(!FormRegistry::frmgk().isLoaded());
+    }
+
     void aboutBoxShowsTitleVersionAndContactLines()
     {
         click(menu, "cmdExit");
@@ -118,12 +128,14 @@ private slots:
             QVERIFY2(!aboutText(line).isEmpty(), line);
             QCOMPARE(about.control(line)->parentWidget(), about.control("Picture1"));
         }
-        // Centred in twips: screen / 2 - window / 2, top first.
+        // Centred in twips by its outer size, frame included: screen / 2 -
+        // window / 2, top first. The platform here frames it once shown.
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        const auto centred = [](int screenPixels, int windowTwips) {
-            return int(std::lround((screenPixels * 15 / 2.0 - windowTwips / 2.0) / 15));
+        const auto centred = [](int screenPixels, int windowPixels) {
+            return int(std::lround((screenPixels * 15 / 2.0 - windowPixels * 15 / 2.0) / 15));
         };
-        QCOMPARE(window->pos(), QPoint(centred(screen.width(), 5970), centred(screen.height(), 3825)));
+        const QRect frame = window->frameGeometry();
+        QCOMPARE(frame.topLeft(), QPoint(centred(screen.width(), frame.width()), centred(screen.height(), frame.height())));
         QCOMPARE(QApplication::focusWidget(), about.control("cmdOk"));
     }
 

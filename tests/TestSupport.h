@@ -13,6 +13,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
 
 namespace testing_support {
@@ -113,6 +114,16 @@ inline void flushDeletes()
 inline void pressAccessKey(QWidget *window, Qt::Key key)
 {
     QTest::keyClick(window, key, Qt::AltModifier);
+    QTest::qWait(150);
+}
+
+// Several access keys handled in one pass of the event loop, as when they
+// are typed while the program is busy: every button is pressed before the
+// first of them clicks.
+inline void pressAccessKeysInOnePass(QWidget *window, std::initializer_list<Qt::Key> keys)
+{
+    for (Qt::Key key : keys)
+        QTest::keyClick(window, key, Qt::AltModifier);
     QTest::qWait(150);
 }
 

@@ -1,17 +1,29 @@
 #!/usr/bin/env bash
 # Starts the real program on an X display, checks the menu window, then
 # leaves through Exit and Ok with real key events; the program must end
-# with status 0. Run under xvfb-run.
+# with status 0. Run under xvfb-run; with a second argument, that window
+# manager runs first, and the About box must be centred by its frame.
 set -euo pipefail
 program=$1
+window_manager=${2:-}
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+if [ -n "$window_manager" ]; then
+    "$window_manager" >/dev/null 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+    echo "window manager $window_manager running"
+fi
 
 read -r screen_w screen_h < <(xdpyinfo 2>/dev/null | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }') \
     || fail "no X display"
 
 "$program" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+trap 'kill $pid ${wm_pid:-} 2>/dev/null || true' EXIT
 
 find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 
@@ -56,6 +68,33 @@ xdotool windowfocus --sync "$menu"
 xdotool key --clearmodifiers alt+x
 about=$(find_window '^About TERVALO$') || fail "the About box did not appear"
 echo "About box shown"
+
+# Its outer frame, title bar and border included, is centred on the screen
+# (to the pixel, as the halves may round either way).
+frame_extents() { xprop -id "$about" _NET_FRAME_EXTENTS 2>/dev/null | grep -o '[0-9, ]*$' | tr -d ' ' || true; }
+extents=0,0,0,0
+if [ -n "$window_manager" ]; then
+    for _ in $(seq 50); do
+        extents=$(frame_extents)
+        [ -n "$extents" ] && break
+        sleep 0.1
+    done
+    [ -n "$extents" ] || fail "the window manager gave the About box no frame"
+fi
+sleep 0.5 # the box is placed again once its frame is known
+IFS=, read -r frame_l frame_r frame_t frame_b <<<"$extents"
+geometry=$(xwininfo -id "$about")
+width=$(awk '/^ *Width:/ { print $2 }' <<<"$geometry")
+height=$(awk '/^ *Height:/ { print $2 }' <<<"$geometry")
+left=$(awk '/Absolute upper-left X:/ { print $4 }' <<<"$geometry")
+top=$(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$geometry")
+outer_w=$((width + frame_l + frame_r))
+outer_h=$((height + frame_t + frame_b))
+off_x=$(((2 * (left - frame_l) + outer_w) - screen_w))
+off_y=$(((2 * (top - frame_t) + outer_h) - screen_h))
+[ "${off_x#-}" -le 2 ] && [ "${off_y#-}" -le 2 ] \
+    || fail "About box frame ${outer_w}x${outer_h} at $((left - frame_l)),$((top - frame_t)) is not centred on ${screen_w}x${screen_h}"
+echo "About box frame ${outer_w}x${outer_h}+$((left - frame_l))+$((top - frame_t)) is centred"
 xdotool windowfocus --sync "$about"
 xdotool key --clearmodifiers alt+o
 
