@@ -1,6 +1,7 @@
 #include "shell/FormRegistry.h"
 
 #include "levels/Level1.h"
+#include "levels/Level2.h"
 #include "round/frmLevel.h"
 
 #include "shell/frmAbout.h"
@@ -27,4 +28,9 @@ static F &instance()
 frmLevel &FormRegistry::frmgk()
 {
     return instance<frmLevel, Level1>();
+}
+
+frmLevel &FormRegistry::frmgk1()
+{
+    return instance<frmLevel, Level2>();
 }

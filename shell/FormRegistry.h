@@ -10,5 +10,6 @@ class FormRegistry {
 public:
     static ::frmtervalo &frmtervalo();
     static ::frmAbout &frmAbout();
-    static frmLevel &frmgk(); // Level 1
+    static frmLevel &frmgk();  // Level 1
+    static frmLevel &frmgk1(); // Level 2
 };

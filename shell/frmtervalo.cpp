@@ -64,7 +64,8 @@ void frmtervalo::cmdLevel1_Click()
 
 void frmtervalo::cmdLevel2_Click()
 {
-    // FIXME: opens frmgk1 once the Level 2 window exists.
+    FormRegistry::frmgk1().load();
+    FormRegistry::frmgk1().show();
 }
 
 void frmtervalo::cmdLevel3_Click()

@@ -1,6 +1,8 @@
-// The question banks, checked from their data: the rules every bank keeps,
-// then each level's own figures.
+// The question banks, checked from their data: the rules every bank keeps
+// and each level's own figures, one row of figures per level, then the few
+// figures that only one level has.
 #include "levels/Level1Bank.h"
+#include "levels/Level2Bank.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +10,17 @@
 #include <array>
 #include <cctype>
 #include <map>
+#include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
 namespace {
+
+using Options = std::array<std::string, 4>;
+using Place = std::pair<int, int>; // record, text: 0 the question, 1..4 an option
 
 const std::string kFiller[] = {"****", "*****", "******"};
 
@@ -22,7 +29,13 @@ bool isFiller(const std::string &text)
     return std::ranges::find(kFiller, text) != std::end(kFiller);
 }
 
-std::vector<std::string> textsOf(const Question &q)
+Options optionsOf(const Question &q)
+{
+    return {q.OptionText[0], q.OptionText[1], q.OptionText[2], q.OptionText[3]};
+}
+
+// The question (text 0) and the options (texts 1..4).
+std::array<std::string, 5> textsOf(const Question &q)
 {
     return {q.QuestionText, q.OptionText[0], q.OptionText[1], q.OptionText[2], q.OptionText[3]};
 }
@@ -37,15 +50,9 @@ std::size_t longestBlankRun(const std::string &text)
     return longest;
 }
 
-// A run inside the text; a single leading blank is not one.
-bool hasInnerBlankRun(const std::string &text)
+bool hasLowerCase(const std::string &text)
 {
-    return text.find("  ") != std::string::npos;
-}
-
-std::array<std::string, 4> optionsOf(const Question &q)
-{
-    return {q.OptionText[0], q.OptionText[1], q.OptionText[2], q.OptionText[3]};
+    return std::ranges::any_of(text, [](char c) { return std::islower(static_cast<unsigned char>(c)); });
 }
 
 // How an option's blanks look: a leading blank, a trailing blank, and its
@@ -73,25 +80,186 @@ bool blanksGiveAway(const Question &q)
            || !sharedBy([](const auto &look) { return std::get<2>(look); });
 }
 
-struct BankRow {
+std::set<int> range(int first, int last, std::set<int> except = {})
+{
+    std::set<int> records;
+    for (int n = first; n <= last; ++n)
+        if (!except.contains(n))
+            records.insert(n);
+    return records;
+}
+
+std::set<int> operator+(std::set<int> a, const std::set<int> &b)
+{
+    a.insert(b.begin(), b.end());
+    return a;
+}
+
+// A record the level's description quotes; a null text or a right option of
+// 0 is one it does not quote.
+struct Quoted {
+    int n;
+    const char *question;
+    std::array<const char *, 4> options;
+    int right = 0;
+    std::size_t questionLength = 0; // of a question described, not quoted
+};
+
+// Records that share one set of four options, with their right options in
+// bank order (empty where the description gives none).
+struct OptionGroup {
+    std::vector<int> records;
+    std::vector<int> rights;
+};
+
+// A level's figures; -1, or an empty optional, for a figure that the level's
+// description does not give.
+struct BankFigures {
     const char *level;
     const QuestionBank *bank;
+    std::array<int, 4> rights;
+    std::size_t shortestQuestion, longestQuestion;
+    std::set<int> shortestQuestions, longestQuestions;
+    std::size_t shortestOption, longestOption;
+    std::set<Place> shortestOptions, longestOptions;
+    std::string forbiddenCharacters;
+    // Lower case stands only in these words, in so many texts and records.
+    std::vector<std::string> lowerCaseWords;
+    int lowerCaseTexts = -1;
+    int lowerCaseRecordCount = -1;
+    std::optional<std::set<int>> lowerCaseRecords;
+    bool lowerCaseInQuestions = false;
+    // Options that begin with one blank, and the records with all four so.
+    int leadingTexts = -1;
+    int leadingRecords = -1;
+    std::set<int> allFourLeading;
+    // Runs of two or more blanks.
+    std::optional<std::set<int>> questionRuns; // the records whose question has one
+    std::optional<std::set<int>> optionRuns;   // the records with an option that has one
+    int runTexts = -1;
+    int runRecords = -1;
+    std::size_t longestRun;
+    std::set<Place> trailingBlanks;
+    std::set<int> fillerRecords;
+    std::set<int> equalOptionRecords; // fillers included
+    int noneOfTheAbove;               // always option 4
+    std::set<int> noneOfTheAboveRight;
+    std::set<int> allOfTheAbove; // always option 4
+    std::set<int> allOfTheAboveRight;
+    std::vector<std::vector<int>> repeatedQuestions;
+    // Every group of records sharing their options, or, where the groups
+    // are only counted, some of them and the count.
+    std::vector<OptionGroup> optionGroups;
+    bool onlyTheseGroups = true;
+    int groupCount = -1, groupedRecords = -1;
+    std::string questionEnding;
+    int questionsWithEnding = -1;
+    std::vector<Quoted> quoted;
     std::set<int> fixedGiveAways; // records whose blanks are given, not authored
 };
 
-class EveryBank : public ::testing::TestWithParam<BankRow> {};
+const BankFigures kBanks[] = {
+    {
+        .level = "Level1",
+        .bank = &Level1Bank,
+        .rights = {88, 40, 41, 31},
+        .shortestQuestion = 11, .longestQuestion = 73,
+        .shortestQuestions = {184}, .longestQuestions = {198},
+        .shortestOption = 1, .longestOption = 31,
+        .shortestOptions = {{87, 1}}, .longestOptions = {{157, 3}},
+        .lowerCaseWords = {"Dr.", "Ltd.", "Sq.Km"},
+        .lowerCaseRecordCount = 4,
+        .lowerCaseInQuestions = true,
+        .leadingTexts = 38, .leadingRecords = 13,
+        .runTexts = 15, .runRecords = 9,
+        .longestRun = 4,
+        .trailingBlanks = {{36, 0}},
+        .fillerRecords = {158},
+        .equalOptionRecords = {158},
+        .noneOfTheAbove = 14,
+        .repeatedQuestions = {{7, 29}},
+        .optionGroups = {{{90, 91, 92}, {4, 3, 1}}},
+        .onlyTheseGroups = false, .groupCount = 12, .groupedRecords = 37,
+        .quoted = {
+            {29, "MALAYALAM IS THE PRINCIPAL LANGUAGE OF",
+             {"DADRA AND NAGAR HAVELI", "PONDICHERRY", "LASHADWEEP", "ANDAMAN AND NICOBAR"}, 3},
+            {66, "BATTLE OF PLASSEY WAS FOUGHT IN", {" 1800", " 1820", " 1750", " 1757"}, 4},
+            {90, "ANKLESWAR IN GUJARAT IS WELL-KNOWN FOR", {"FERTILIZERS", "PENCILLIN FACTORY", "COPPER", "CRUDE OIL"}, 4},
+            {158, nullptr, {"TARAPORE NEAR MUMBAI", "KALPAKKAM NEAR CHENNAI", "******", "******"}, 1, 42},
+            {198, "INSTITUTE OF ARMAMENT STUDIES AND METEOROLOGICAL OBSERVATORY  ARE LOCATED",
+             {"KIRKEE (PUNE)", "MUMBAI", "CALCUTTA", "CHENNAI"}, 1},
+            {7, "MALAYALAM IS THE PRINCIPAL LANGUAGE OF", {}, 4},
+        },
+    },
+    {
+        .level = "Level2",
+        .bank = &Level2Bank,
+        .rights = {68, 41, 44, 47},
+        .shortestQuestion = 12, .longestQuestion = 71,
+        .shortestQuestions = {51}, .longestQuestions = {12},
+        .shortestOption = 3, .longestOption = 28,
+        .shortestOptions = {{58, 4}, {89, 4}}, .longestOptions = {{4, 3}},
+        .forbiddenCharacters = "*/?",
+        .lowerCaseWords = {"Dr.", "Mrs.", "Ms.", "Smt."},
+        .lowerCaseTexts = 77,
+        .lowerCaseRecords = std::set<int>{27, 28, 30, 31, 126} + range(166, 200, {191, 193}),
+        .leadingTexts = 48, .leadingRecords = 12,
+        .allFourLeading = range(45, 57, {48}),
+        .questionRuns = std::set<int>{9, 26, 43, 48, 60} + range(122, 130) + range(166, 200),
+        .optionRuns = std::set<int>{10, 38, 40, 41, 42, 44},
+        .runTexts = 49 + 12,
+        .longestRun = 2,
+        .trailingBlanks = {{13, 4}},
+        .noneOfTheAbove = 15,
+        .allOfTheAbove = range(166, 169),
+        .allOfTheAboveRight = {166, 167},
+        .repeatedQuestions = {{127, 128}, {129, 130}, {170, 171}, {173, 174}, {181, 182}},
+        .optionGroups = {
+            {{26, 43}, {1, 2}}, {{48, 60}, {3, 4}}, {{73, 74, 75, 76}, {1, 2, 3, 4}},
+            {{106, 107, 108, 109, 110, 111, 113, 117, 132}, {}}, {{122, 123, 124, 125}, {1, 2, 3, 4}},
+            {{153, 154, 155, 156}, {1, 2, 3, 4}}, {{183, 184, 185, 186}, {1, 2, 3, 4}},
+            {{197, 198, 199, 200}, {1, 2, 3, 4}},
+        },
+        .quoted = {
+            {4, "NARORA IN UTTAR PRADESH HAS",
+             {"ATOMIC POWER STATION", "THERMAL POWER STATION", "HYDRO ELECTRIC POWER STATION", "WIND FARM"}, 1},
+            {43, "POPULATION OF ARUNACHAL PRADESH AS PER  1991 CENSUS IS",
+             {"6,65,08,008", "8,64,558", "2,24, 14,322", "8,63,74,465"}, 2},
+            {51, "INDO-PAK WAR", {" 1948", " 1947", " 1971", " 1951"}, 3},
+            {58, nullptr, {nullptr, nullptr, nullptr, "M.P"}},
+            {89, nullptr, {nullptr, nullptr, nullptr, "GOA"}},
+            {106, nullptr, {"GANGES", "SARAYU", "JAMUNA", "HOOGLY"}},
+        },
+        .fixedGiveAways = {13},
+    },
+};
+
+void PrintTo(const BankFigures &figures, std::ostream *out)
+{
+    *out << figures.level;
+}
+
+const Question &recordOf(const BankFigures &figures, int n)
+{
+    return BankRecord(*figures.bank, std::int16_t(n));
+}
+
+class EveryBank : public ::testing::TestWithParam<BankFigures> {
+protected:
+    const BankFigures &figures = GetParam();
+    const Question &record(int n) const { return recordOf(figures, n); }
+};
 
 TEST_P(EveryBank, KeepsTheRecordRules)
 {
-    const QuestionBank &bank = *GetParam().bank;
-    std::set<std::tuple<std::string, std::array<std::string, 4>, int>> records;
+    std::set<std::tuple<std::string, Options, int>> records;
     for (int n = 1; n <= kBankSize; ++n) {
-        const Question &q = BankRecord(bank, std::int16_t(n));
+        const Question &q = record(n);
         SCOPED_TRACE("record " + std::to_string(n));
         ASSERT_NE(q.QuestionText, nullptr);
         ASSERT_TRUE(q.CorrectOption >= 1 && q.CorrectOption <= 4);
         for (const std::string &text : textsOf(q)) {
-            EXPECT_FALSE(text.empty());
+            ASSERT_FALSE(text.empty());
             for (char c : text)
                 EXPECT_TRUE(c >= 0x20 && c <= 0x7E) << "character " << int(c) << " in \"" << text << '"';
         }
@@ -106,162 +274,237 @@ TEST_P(EveryBank, KeepsTheRecordRules)
             EXPECT_EQ(options[3], options[2]);
         EXPECT_FALSE(isFiller(options[0]) || isFiller(options[1]));
         EXPECT_TRUE(records.emplace(q.QuestionText, options, q.CorrectOption).second) << "a record stands twice";
-        EXPECT_EQ(blanksGiveAway(q), GetParam().fixedGiveAways.contains(n)) << "the blanks tell the right option";
+        EXPECT_EQ(blanksGiveAway(q), figures.fixedGiveAways.contains(n)) << "the blanks tell the right option";
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Banks, EveryBank, ::testing::Values(BankRow{"Level1", &Level1Bank, {}}),
-                         [](const auto &info) { return std::string(info.param.level); });
-
-// Level 1.
-
-const Question &level1(int n)
+TEST_P(EveryBank, RightOptionsAndLengths)
 {
-    return BankRecord(Level1Bank, std::int16_t(n));
-}
-
-TEST(Level1Bank, RightOptionCounts)
-{
-    std::map<int, int> counts;
-    for (const Question &q : Level1Bank)
-        ++counts[q.CorrectOption];
-    EXPECT_EQ(counts, (std::map<int, int>{{1, 88}, {2, 40}, {3, 41}, {4, 31}}));
-}
-
-TEST(Level1Bank, LongestAndShortestTexts)
-{
-    std::vector<std::pair<std::size_t, int>> questions;
-    std::vector<std::tuple<std::size_t, int, int>> options;
-    for (int n = 1; n <= 200; ++n) {
-        questions.emplace_back(std::string(level1(n).QuestionText).size(), n);
+    std::array<int, 4> rights{};
+    std::map<std::size_t, std::set<int>> questions;
+    std::map<std::size_t, std::set<Place>> options;
+    for (int n = 1; n <= kBankSize; ++n) {
+        const auto texts = textsOf(record(n));
+        ++rights[std::size_t(record(n).CorrectOption - 1)];
+        questions[texts[0].size()].insert(n);
         for (int k = 1; k <= 4; ++k)
-            options.emplace_back(std::string(level1(n).OptionText[k - 1]).size(), n, k);
+            options[texts[std::size_t(k)].size()].emplace(n, k);
     }
-    std::ranges::sort(questions);
-    std::ranges::sort(options);
-    EXPECT_EQ(questions.back(), std::make_pair(std::size_t(73), 198));
-    EXPECT_LT(questions[questions.size() - 2].first, 73u) << "record 198's question is the only longest";
-    EXPECT_EQ(questions.front(), std::make_pair(std::size_t(11), 184));
-    EXPECT_GT(questions[1].first, 11u);
-    EXPECT_EQ(options.back(), std::make_tuple(std::size_t(31), 157, 3));
-    EXPECT_LT(std::get<0>(options[options.size() - 2]), 31u);
-    EXPECT_EQ(options.front(), std::make_tuple(std::size_t(1), 87, 1));
-    EXPECT_GT(std::get<0>(options[1]), 1u);
+    EXPECT_EQ(rights, figures.rights);
+    EXPECT_EQ(questions.begin()->first, figures.shortestQuestion);
+    EXPECT_EQ(questions.begin()->second, figures.shortestQuestions);
+    EXPECT_EQ(questions.rbegin()->first, figures.longestQuestion);
+    EXPECT_EQ(questions.rbegin()->second, figures.longestQuestions);
+    EXPECT_EQ(options.begin()->first, figures.shortestOption);
+    EXPECT_EQ(options.begin()->second, figures.shortestOptions);
+    EXPECT_EQ(options.rbegin()->first, figures.longestOption);
+    EXPECT_EQ(options.rbegin()->second, figures.longestOptions);
 }
 
-TEST(Level1Bank, Blanks)
+TEST_P(EveryBank, CharactersAndLowerCase)
 {
-    int leadingOptions = 0, runTexts = 0;
-    std::set<int> leadingRecords, runRecords, lowerCaseRecords, trailing;
+    int lowerTexts = 0;
+    std::set<int> lowerRecords;
+    for (int n = 1; n <= kBankSize; ++n) {
+        const auto texts = textsOf(record(n));
+        for (std::size_t t = 0; t < texts.size(); ++t) {
+            const std::string &text = texts[t];
+            EXPECT_EQ(text.find_first_of(figures.forbiddenCharacters), std::string::npos) << text;
+            if (t == 0)
+                EXPECT_NE(text.back(), '?') << text;
+            if (!hasLowerCase(text))
+                continue;
+            ++lowerTexts;
+            lowerRecords.insert(n);
+            if (!figures.lowerCaseInQuestions)
+                EXPECT_NE(t, 0u) << "record " << n << ": lower case in the question";
+            std::string rest = text;
+            for (const std::string &word : figures.lowerCaseWords)
+                for (std::size_t at; (at = rest.find(word)) != std::string::npos;)
+                    rest.replace(at, word.size(), "");
+            EXPECT_FALSE(hasLowerCase(rest)) << "record " << n << ": \"" << text << '"';
+        }
+    }
+    if (figures.lowerCaseTexts >= 0)
+        EXPECT_EQ(lowerTexts, figures.lowerCaseTexts);
+    if (figures.lowerCaseRecordCount >= 0)
+        EXPECT_EQ(int(lowerRecords.size()), figures.lowerCaseRecordCount);
+    if (figures.lowerCaseRecords)
+        EXPECT_EQ(lowerRecords, *figures.lowerCaseRecords);
+}
+
+TEST_P(EveryBank, Blanks)
+{
+    int leadingTexts = 0, runTexts = 0;
+    std::set<int> leadingRecords, allFourLeading, questionRuns, optionRuns, runRecords;
+    std::set<Place> trailing;
     std::size_t longestRun = 0;
-    std::set<std::pair<int, int>> fourBlankRuns; // record, text (0: the question)
-    for (int n = 1; n <= 200; ++n) {
-        const auto texts = textsOf(level1(n));
+    for (int n = 1; n <= kBankSize; ++n) {
+        const auto texts = textsOf(record(n));
+        int leading = 0;
         for (int t = 0; t < 5; ++t) {
             const std::string &text = texts[std::size_t(t)];
             if (t > 0 && text[0] == ' ') {
                 EXPECT_NE(text[1], ' ') << "record " << n << ": one leading blank, never two";
-                ++leadingOptions;
-                leadingRecords.insert(n);
+                ++leading;
             }
-            if (hasInnerBlankRun(text)) {
+            if (text.find("  ") != std::string::npos) {
                 ++runTexts;
                 runRecords.insert(n);
+                (t == 0 ? questionRuns : optionRuns).insert(n);
             }
             longestRun = std::max(longestRun, longestBlankRun(text));
-            if (longestBlankRun(text) == 4)
-                fourBlankRuns.emplace(n, t);
             if (text.back() == ' ')
-                trailing.insert(n * 10 + t);
-            if (std::ranges::any_of(text, [](char c) { return std::islower(static_cast<unsigned char>(c)); }))
-                lowerCaseRecords.insert(n);
+                trailing.emplace(n, t);
         }
+        leadingTexts += leading;
+        if (leading > 0)
+            leadingRecords.insert(n);
+        if (leading == 4)
+            allFourLeading.insert(n);
     }
-    EXPECT_EQ(leadingOptions, 38);
-    EXPECT_EQ(leadingRecords.size(), 13u);
-    EXPECT_EQ(runTexts, 15);
-    EXPECT_EQ(runRecords.size(), 9u);
-    EXPECT_EQ(longestRun, 4u);
-    EXPECT_EQ(fourBlankRuns, (std::set<std::pair<int, int>>{{142, 0}, {177, 1}}));
-    EXPECT_EQ(trailing, std::set<int>{360}) << "only the question of record 36 ends with a blank";
-    EXPECT_EQ(lowerCaseRecords.size(), 4u);
+    if (figures.leadingTexts >= 0) {
+        EXPECT_EQ(leadingTexts, figures.leadingTexts);
+        EXPECT_EQ(int(leadingRecords.size()), figures.leadingRecords);
+    }
+    if (!figures.allFourLeading.empty())
+        EXPECT_EQ(allFourLeading, figures.allFourLeading);
+    if (figures.questionRuns)
+        EXPECT_EQ(questionRuns, *figures.questionRuns);
+    if (figures.optionRuns)
+        EXPECT_EQ(optionRuns, *figures.optionRuns);
+    if (figures.runTexts >= 0)
+        EXPECT_EQ(runTexts, figures.runTexts);
+    if (figures.runRecords >= 0)
+        EXPECT_EQ(int(runRecords.size()), figures.runRecords);
+    EXPECT_EQ(longestRun, figures.longestRun);
+    EXPECT_EQ(trailing, figures.trailingBlanks);
 }
 
-TEST(Level1Bank, FillersRepeatsAndSharedOptions)
+TEST_P(EveryBank, FillersAndStockOptions)
 {
-    int fillerRecords = 0, noneOfTheAbove = 0;
-    std::map<std::string, std::vector<int>> questions;
-    std::map<std::array<std::string, 4>, std::vector<int>> optionSets;
-    for (int n = 1; n <= 200; ++n) {
-        const Question &q = level1(n);
+    std::set<int> fillers, equalOptions, none, noneRight, all, allRight;
+    for (int n = 1; n <= kBankSize; ++n) {
+        const Question &q = record(n);
         const auto options = optionsOf(q);
-        fillerRecords += std::ranges::any_of(options, isFiller);
+        if (std::ranges::any_of(options, isFiller))
+            fillers.insert(n);
+        if (std::set<std::string>(options.begin(), options.end()).size() < 4)
+            equalOptions.insert(n);
         for (int k = 1; k <= 4; ++k) {
-            if (options[std::size_t(k - 1)] == "NONE OF THE ABOVE") {
-                ++noneOfTheAbove;
-                EXPECT_EQ(k, 4) << "record " << n;
-                EXPECT_NE(q.CorrectOption, 4) << "record " << n;
+            const std::string &option = options[std::size_t(k - 1)];
+            for (auto [stock, records, rights] : {std::tuple("NONE OF THE ABOVE", &none, &noneRight),
+                                                  std::tuple("ALL OF THE ABOVE", &all, &allRight)}) {
+                if (option != stock)
+                    continue;
+                EXPECT_EQ(k, 4) << "record " << n << ": " << stock << " stands last";
+                records->insert(n);
+                if (q.CorrectOption == k)
+                    rights->insert(n);
             }
         }
-        if (n != 158) {
-            const std::set<std::string> distinct(options.begin(), options.end());
-            EXPECT_EQ(distinct.size(), 4u) << "record " << n << " has two equal options";
-        }
-        questions[q.QuestionText].push_back(n);
-        optionSets[options].push_back(n);
     }
-    EXPECT_EQ(fillerRecords, 1);
-    EXPECT_EQ(optionsOf(level1(158))[2], "******");
-    EXPECT_EQ(optionsOf(level1(158))[3], "******");
-    EXPECT_EQ(std::string(level1(158).QuestionText).size(), 42u);
-    EXPECT_EQ(level1(158).CorrectOption, 1);
-    EXPECT_EQ(noneOfTheAbove, 14);
+    EXPECT_EQ(fillers, figures.fillerRecords);
+    EXPECT_EQ(equalOptions, figures.equalOptionRecords);
+    EXPECT_EQ(int(none.size()), figures.noneOfTheAbove);
+    EXPECT_EQ(noneRight, figures.noneOfTheAboveRight);
+    EXPECT_EQ(all, figures.allOfTheAbove);
+    EXPECT_EQ(allRight, figures.allOfTheAboveRight);
+}
 
+TEST_P(EveryBank, RepeatsAndSharedOptions)
+{
+    std::map<std::string, std::vector<int>> questions;
+    std::map<Options, std::vector<int>> optionSets;
+    for (int n = 1; n <= kBankSize; ++n) {
+        questions[record(n).QuestionText].push_back(n);
+        optionSets[optionsOf(record(n))].push_back(n);
+    }
+    std::set<std::vector<int>> repeated;
     for (const auto &[text, records] : questions)
         if (records.size() > 1)
-            EXPECT_EQ(records, (std::vector<int>{7, 29})) << text;
-    EXPECT_EQ(level1(7).CorrectOption, 4);
-    EXPECT_NE(optionsOf(level1(7)), optionsOf(level1(29)));
+            repeated.insert(records);
+    EXPECT_EQ(repeated, std::set<std::vector<int>>(figures.repeatedQuestions.begin(), figures.repeatedQuestions.end()));
 
-    int groups = 0, grouped = 0;
+    std::set<std::vector<int>> groups;
+    int grouped = 0;
     for (const auto &[options, records] : optionSets) {
         if (records.size() > 1) {
-            ++groups;
+            groups.insert(records);
             grouped += int(records.size());
         }
     }
-    EXPECT_EQ(groups, 12);
-    EXPECT_EQ(grouped, 37);
-    EXPECT_EQ(optionSets[optionsOf(level1(90))], (std::vector<int>{90, 91, 92}));
-    EXPECT_EQ(level1(90).CorrectOption, 4);
-    EXPECT_EQ(level1(91).CorrectOption, 3);
-    EXPECT_EQ(level1(92).CorrectOption, 1);
+    std::set<std::vector<int>> expected;
+    for (const OptionGroup &group : figures.optionGroups) {
+        expected.insert(group.records);
+        EXPECT_TRUE(groups.contains(group.records)) << "records from " << group.records.front();
+        for (std::size_t i = 0; i < group.rights.size(); ++i)
+            EXPECT_EQ(record(group.records[i]).CorrectOption, group.rights[i]) << "record " << group.records[i];
+    }
+    if (figures.onlyTheseGroups) {
+        // Filler records with the same two answers share their options too.
+        for (const std::vector<int> &group : groups)
+            if (!figures.fillerRecords.contains(group.front()))
+                EXPECT_TRUE(expected.contains(group)) << "records from " << group.front() << " share options";
+    } else {
+        EXPECT_EQ(int(groups.size()), figures.groupCount);
+        EXPECT_EQ(grouped, figures.groupedRecords);
+    }
 }
 
-TEST(Level1Bank, QuotedRecordsStandAsWritten)
+TEST_P(EveryBank, QuotedRecordsStandAsWritten)
 {
-    const struct {
-        int n;
-        const char *question;
-        std::array<std::string, 4> options;
-        int right;
-    } quoted[] = {
-        {29, "MALAYALAM IS THE PRINCIPAL LANGUAGE OF",
-         {"DADRA AND NAGAR HAVELI", "PONDICHERRY", "LASHADWEEP", "ANDAMAN AND NICOBAR"}, 3},
-        {66, "BATTLE OF PLASSEY WAS FOUGHT IN", {" 1800", " 1820", " 1750", " 1757"}, 4},
-        {90, "ANKLESWAR IN GUJARAT IS WELL-KNOWN FOR", {"FERTILIZERS", "PENCILLIN FACTORY", "COPPER", "CRUDE OIL"}, 4},
-        {158, nullptr, {"TARAPORE NEAR MUMBAI", "KALPAKKAM NEAR CHENNAI", "******", "******"}, 1},
-        {198, "INSTITUTE OF ARMAMENT STUDIES AND METEOROLOGICAL OBSERVATORY  ARE LOCATED",
-         {"KIRKEE (PUNE)", "MUMBAI", "CALCUTTA", "CHENNAI"}, 1},
-    };
-    for (const auto &record : quoted) {
-        const Question &q = level1(record.n);
-        if (record.question)
-            EXPECT_STREQ(q.QuestionText, record.question) << "record " << record.n;
-        EXPECT_EQ(optionsOf(q), record.options) << "record " << record.n;
-        EXPECT_EQ(q.CorrectOption, record.right) << "record " << record.n;
+    for (const Quoted &quoted : figures.quoted) {
+        const Question &q = record(quoted.n);
+        SCOPED_TRACE("record " + std::to_string(quoted.n));
+        if (quoted.question)
+            EXPECT_STREQ(q.QuestionText, quoted.question);
+        if (quoted.questionLength)
+            EXPECT_EQ(std::string(q.QuestionText).size(), quoted.questionLength);
+        for (int k = 0; k < 4; ++k)
+            if (quoted.options[std::size_t(k)])
+                EXPECT_STREQ(q.OptionText[std::size_t(k)], quoted.options[std::size_t(k)]) << "option " << k + 1;
+        if (quoted.right)
+            EXPECT_EQ(q.CorrectOption, quoted.right);
     }
-    EXPECT_STREQ(level1(7).QuestionText, "MALAYALAM IS THE PRINCIPAL LANGUAGE OF");
+    if (figures.questionsWithEnding >= 0) {
+        int ending = 0;
+        for (const Question &q : *figures.bank)
+            ending += std::string(q.QuestionText).ends_with(figures.questionEnding);
+        EXPECT_EQ(ending, figures.questionsWithEnding);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Banks, EveryBank, ::testing::ValuesIn(kBanks),
+                         [](const auto &info) { return std::string(info.param.level); });
+
+// No question text stands in two banks, but for the one the Level 3 and
+// Level 5 banks share.
+TEST(AllBanks, NoQuestionStandsInTwoBanks)
+{
+    std::map<std::string, std::set<std::string>> banksOf;
+    for (const BankFigures &figures : kBanks)
+        for (const Question &q : *figures.bank)
+            banksOf[q.QuestionText].insert(figures.level);
+    const std::map<std::string, std::set<std::string>> shared{
+        {"NATIONAL BOTANICAL GARDEN IS LOCATED AT", {"Level3", "Level5"}}};
+    for (const auto &[text, banks] : banksOf)
+        if (banks.size() > 1)
+            EXPECT_EQ(banks, shared.contains(text) ? shared.at(text) : std::set<std::string>{}) << text;
+}
+
+// Level 2: the odd numbers and names with a blank inside them.
+TEST(Level2Bank, NumbersWithABlankInside)
+{
+    const auto at = [](int n, int t) { return textsOf(BankRecord(Level2Bank, std::int16_t(n)))[std::size_t(t)]; };
+    EXPECT_EQ(at(26, 3), "2,24, 14,322");
+    EXPECT_EQ(at(48, 3), "2,24,14,322");
+    EXPECT_EQ(at(60, 3), "2,24,14,322");
+    EXPECT_EQ(at(41, 2), "MAY 2 1, 1981");
+    EXPECT_EQ(at(42, 2), "MAY 2 1, 1981");
+    EXPECT_NE(at(44, 0).find("INSAT- 1A"), std::string::npos);
+    EXPECT_NE(at(195, 0).find("198 1"), std::string::npos);
+    EXPECT_EQ(at(44, 2), "MAY 21, 1981");
 }
 
 } // namespace

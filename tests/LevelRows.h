@@ -1,11 +1,17 @@
 #pragma once
 
 // Every level window of the program, one row each: the tests that go over
-// all levels read this table, so a new level joins them here.
+// all levels read this table, so a new level joins them here. The values
+// are what the player sees, written out, not read from the program.
+#include "levels/Level1Bank.h"
+#include "levels/Level2Bank.h"
 #include "round/frmLevel.h"
 #include "shell/FormRegistry.h"
 
+#include <QPoint>
 #include <Qt>
+
+#include <cstdint>
 
 namespace testing_support {
 
@@ -13,12 +19,34 @@ struct LevelRow {
     const char *window;     // the window's name
     int level;              // its number and its round in Module1
     frmLevel &(*form)();    // the one instance
+    const QuestionBank *bank;
     const char *menuButton; // the main menu's button that opens it
     Qt::Key menuKey;        // the access key of that button
+
+    // Its own looks; sizes in twips, colours as 0x00BBGGRR.
+    const char *levelCaption;
+    const char *levelFont;
+    int levelFontWeight;
+    std::uint32_t levelColour;
+    int levelWidth;
+    std::uint32_t titleColour;
+    int completeHeight;
+    QPoint smile, sad; // the hidden face stores
+    bool exitBeforeNext;
+    const char *completionText;
+
+    // Its bank as a player meets it: marks for a run answered with one key.
+    int marksAnsweringOne;
+    int marksAnsweringFour;
 };
 
 inline const LevelRow kLevelRows[] = {
-    {"frmgk", 1, &FormRegistry::frmgk, "cmdLevel1", Qt::Key_1},
+    {"frmgk", 1, &FormRegistry::frmgk, &Level1Bank, "cmdLevel1", Qt::Key_1,
+     "Level 1", "Bookman Old Style", 600, 0x000000FF, 1815, 0x00FF0000, 375, {240, 5160}, {1320, 5160}, false,
+     "Level 1 completed", 88, 31},
+    {"frmgk1", 2, &FormRegistry::frmgk1, &Level2Bank, "cmdLevel2", Qt::Key_2,
+     "Level 2", "Bookman Old Style", 600, 0x00FF0000, 1695, 0x000080FF, 495, {240, 5160}, {1200, 5160}, true,
+     "Level 2 completed", 68, 47},
 };
 
 } // namespace testing_support

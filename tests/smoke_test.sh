@@ -38,31 +38,34 @@ top=$(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$geometry")
     || fail "menu at $left,$top is not centred on ${screen_w}x${screen_h}"
 echo "menu mapped at ${width}x${height}+${left}+${top} on ${screen_w}x${screen_h}"
 
-# Level 1: open it, Start, answer once, Exit.
-xdotool windowfocus --sync "$menu"
-xdotool key --clearmodifiers alt+1
-level=
-for _ in $(seq 50); do
-    level=$(xdotool search --onlyvisible --class tervalo 2>/dev/null | grep -v -x "$menu" | head -n 1 || true)
-    [ -n "$level" ] && [ "$level" != "$menu" ] && break
-    sleep 0.1
+# Each level: open it from the menu by its access key, Start, answer once,
+# Exit.
+for n in 1 2; do
+    xdotool windowfocus --sync "$menu"
+    xdotool key --clearmodifiers "alt+$n"
+    level=
+    for _ in $(seq 50); do
+        level=$(xdotool search --onlyvisible --class tervalo 2>/dev/null | grep -v -x "$menu" | head -n 1 || true)
+        [ -n "$level" ] && break
+        sleep 0.1
+    done
+    [ -n "$level" ] || fail "the Level $n window did not appear"
+    [ "$(xwininfo -id "$level" | awk '/^ *Width:/ { print $2 }')" = 640 ] || fail "the Level $n window is not 640 wide"
+    echo "Level $n window shown"
+    xdotool windowfocus --sync "$level"
+    xdotool key --clearmodifiers alt+s
+    sleep 0.3
+    xdotool key --clearmodifiers alt+1
+    sleep 0.3
+    xdotool key --clearmodifiers alt+x
+    for _ in $(seq 50); do
+        xwininfo -id "$level" 2>/dev/null | grep -q IsViewable || break
+        sleep 0.1
+    done
+    xwininfo -id "$level" 2>/dev/null | grep -q IsViewable && fail "Exit did not close the Level $n window"
+    kill -0 $pid 2>/dev/null || fail "the program ended while playing Level $n"
+    echo "Level $n played and closed"
 done
-[ -n "$level" ] && [ "$level" != "$menu" ] || fail "the Level 1 window did not appear"
-[ "$(xwininfo -id "$level" | awk '/^ *Width:/ { print $2 }')" = 640 ] || fail "the Level 1 window is not 640 wide"
-echo "Level 1 window shown"
-xdotool windowfocus --sync "$level"
-xdotool key --clearmodifiers alt+s
-sleep 0.3
-xdotool key --clearmodifiers alt+1
-sleep 0.3
-xdotool key --clearmodifiers alt+x
-for _ in $(seq 50); do
-    xwininfo -id "$level" 2>/dev/null | grep -q IsViewable || break
-    sleep 0.1
-done
-xwininfo -id "$level" 2>/dev/null | grep -q IsViewable && fail "Exit did not close the Level 1 window"
-kill -0 $pid 2>/dev/null || fail "the program ended while playing Level 1"
-echo "Level 1 played and closed"
 
 xdotool windowfocus --sync "$menu"
 xdotool key --clearmodifiers alt+x
