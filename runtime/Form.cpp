@@ -250,6 +250,7 @@ void Form::build()
                 label->resize(label->sizeHint());
         }
         widget->setProperty("autoSize", c.autoSize);
+        widget->setProperty("storedSize", widget->size());
         widget->setEnabled(c.enabled);
         widget->setVisible(c.visible);
         controls_.emplace(c.name, widget);

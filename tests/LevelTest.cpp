@@ -493,12 +493,26 @@ private slots:
         // QLineEdit keeps two pixels clear on each side of its text.
         const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - 4;
         const QFontMetrics questionFont(box->font());
-        const QLabel *optionLabel = qobject_cast<QLabel *>(level.form.control("Label6"));
-        const QFontMetrics optionFont(optionLabel->font());
+        QWidget *window = level.form.window();
+        const auto rectOf = [window](const QWidget *widget) { return QRect(widget->mapTo(window, QPoint()), widget->size()); };
         for (const Question &record : *level.row.bank) {
             QVERIFY2(questionFont.horizontalAdvance(record.QuestionText) <= room, record.QuestionText);
-            for (const char *text : record.OptionText)
-                QVERIFY2(optionFont.horizontalAdvance(text) <= optionLabel->width(), text);
+            // Each option shows whole, clear of every other control.
+            for (int k = 0; k < 4; ++k)
+                level.form.label(kOptionLabels[k]).setCaption(record.OptionText[std::size_t(k)]);
+            for (const char *name : kOptionLabels) {
+                const auto *label = qobject_cast<QLabel *>(level.form.control(name));
+                const QString text = label->text();
+                if (label->wordWrap())
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(text));
+                else
+                    QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= label->width(), qPrintable(text));
+                QVERIFY2(rectOf(label->parentWidget()).contains(rectOf(label)), qPrintable(text));
+                for (const QWidget *other : window->findChildren<QWidget *>())
+                    if (other != label && !other->isAncestorOf(label) && !label->isAncestorOf(other)
+                        && other->isVisibleTo(window))
+                        QVERIFY2(!rectOf(other).intersects(rectOf(label)), qPrintable(text + " under " + other->objectName()));
+            }
         }
     }
 };
