@@ -2,6 +2,9 @@
 
 #include "levels/Level1.h"
 #include "levels/Level2.h"
+#include "levels/Level3.h"
+#include "levels/Level4.h"
+#include "levels/Level5.h"
 #include "round/frmLevel.h"
 
 #include "shell/frmAbout.h"
@@ -33,4 +36,19 @@ frmLevel &FormRegistry::frmgk()
 frmLevel &FormRegistry::frmgk1()
 {
     return instance<frmLevel, Level2>();
+}
+
+frmLevel &FormRegistry::frmgk2()
+{
+    return instance<frmLevel, Level3>();
+}
+
+frmLevel &FormRegistry::frmgk3()
+{
+    return instance<frmLevel, Level4>();
+}
+
+frmLevel &FormRegistry::frmgk4()
+{
+    return instance<frmLevel, Level5>();
 }

@@ -12,4 +12,7 @@ public:
     static ::frmAbout &frmAbout();
     static frmLevel &frmgk();  // Level 1
     static frmLevel &frmgk1(); // Level 2
+    static frmLevel &frmgk2(); // Level 3
+    static frmLevel &frmgk3(); // Level 4
+    static frmLevel &frmgk4(); // Level 5
 };

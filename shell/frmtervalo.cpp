@@ -70,17 +70,20 @@ void frmtervalo::cmdLevel2_Click()
 
 void frmtervalo::cmdLevel3_Click()
 {
-    // FIXME: opens frmgk2 once the Level 3 window exists.
+    FormRegistry::frmgk2().load();
+    FormRegistry::frmgk2().show();
 }
 
 void frmtervalo::cmdLevel4_Click()
 {
-    // FIXME: opens frmgk3 once the Level 4 window exists.
+    FormRegistry::frmgk3().load();
+    FormRegistry::frmgk3().show();
 }
 
 void frmtervalo::cmdLevel5_Click()
 {
-    // FIXME: opens frmgk4 once the Level 5 window exists.
+    FormRegistry::frmgk4().load();
+    FormRegistry::frmgk4().show();
 }
 
 void frmtervalo::cmdExit_Click()

@@ -3,6 +3,9 @@
 // figures that only one level has.
 #include "levels/Level1Bank.h"
 #include "levels/Level2Bank.h"
+#include "levels/Level3Bank.h"
+#include "levels/Level4Bank.h"
+#include "levels/Level5Bank.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,7 @@
 #include <map>
 #include <optional>
 #include <ostream>
+#include <regex>
 #include <set>
 #include <string>
 #include <tuple>
@@ -48,6 +52,16 @@ std::size_t longestBlankRun(const std::string &text)
         longest = std::max(longest, run);
     }
     return longest;
+}
+
+// The text with each run of blanks as one blank.
+std::string collapsed(const std::string &text)
+{
+    std::string out;
+    for (char c : text)
+        if (c != ' ' || out.empty() || out.back() != ' ')
+            out += c;
+    return out;
 }
 
 bool hasLowerCase(const std::string &text)
@@ -121,7 +135,7 @@ struct BankFigures {
     std::size_t shortestQuestion, longestQuestion;
     std::set<int> shortestQuestions, longestQuestions;
     std::size_t shortestOption, longestOption;
-    std::set<Place> shortestOptions, longestOptions;
+    std::set<Place> shortestOptions, longestOptions; // empty: not named
     std::string forbiddenCharacters;
     // Lower case stands only in these words, in so many texts and records.
     std::vector<std::string> lowerCaseWords;
@@ -232,6 +246,124 @@ const BankFigures kBanks[] = {
         },
         .fixedGiveAways = {13},
     },
+    {
+        .level = "Level3",
+        .bank = &Level3Bank,
+        .rights = {109, 34, 35, 22},
+        .shortestQuestion = 16, .longestQuestion = 69,
+        .shortestQuestions = {75}, .longestQuestions = {118, 151},
+        .shortestOption = 2, .longestOption = 37,
+        .shortestOptions = {{142, 2}}, .longestOptions = {{130, 3}},
+        .forbiddenCharacters = "/?",
+        .lowerCaseWords = {"Mrs.", "Dr.", "Kms"},
+        .lowerCaseTexts = 15 + 4,
+        .lowerCaseInQuestions = true,
+        .leadingTexts = 117, .leadingRecords = 30,
+        .allFourLeading = range(33, 53) + range(60, 62) + std::set<int>{103, 135, 141, 160},
+        .questionRuns = range(1, 5) + std::set<int>{47, 52, 66, 145, 178},
+        .optionRuns = std::set<int>{10, 174},
+        .runTexts = 10 + 1 + 4,
+        .longestRun = 2,
+        .trailingBlanks = {{153, 1}},
+        .fillerRecords = {142},
+        .equalOptionRecords = {142},
+        .noneOfTheAbove = 37,
+        .noneOfTheAboveRight = {7, 102},
+        .optionGroups = {
+            {{26, 27, 28, 29}, {4, 2, 3, 1}}, {{117, 118, 119, 120}, {1, 1, 1, 1}}, {{34, 35}, {}}, {{51, 52}, {}},
+            {{68, 69}, {}}, {{109, 110}, {}}, {{157, 158}, {}}, {{162, 165}, {}}, {{195, 197}, {}},
+        },
+        .questionEnding = "IN THE YEAR", .questionsWithEnding = 24,
+        .quoted = {
+            {142, nullptr, {"YES", "NO", "****", "****"}, 1, 60},
+            {182, "NATIONAL BOTANICAL GARDEN IS LOCATED AT", {"LUCKNOW", "MUMBAI", "CALCUTTA", "DELHI"}, 1},
+            {39, "FIRST GENERAL ELECTION TO THE LOK SABA WAS HELD IN THE YEAR", {" 1928", " 1923", " 1943", " 1952"}, 4},
+            {178, "RIVER SHARAVATHI FLOWS  INTO", {"BAY OF BENGAL", "ARABIAN SEA", "RED SEA", "CAPSIAN SEA"}, 2},
+            {186, "MOUNT KAILASH TIBET IS THE SOURCE FOR", {"GANGES RIVER", "TAPATI RIVER", "INDUS RIVER", "MAHANADHI"}, 3},
+            {75, "MAGASTANESE IS A", {}},
+            {10, nullptr, {nullptr, nullptr, nullptr, "NONE  OF THE ABOVE"}},
+        },
+    },
+    {
+        .level = "Level4",
+        .bank = &Level4Bank,
+        .rights = {97, 37, 45, 21},
+        .shortestQuestion = 15, .longestQuestion = 70,
+        .shortestQuestions = {12}, .longestQuestions = {56},
+        .shortestOption = 2, .longestOption = 29,
+        .longestOptions = {{60, 2}, {106, 3}},
+        .forbiddenCharacters = "/?",
+        .lowerCaseWords = {"Sq.Km", "Dr."},
+        .lowerCaseRecords = std::set<int>{29} + range(179, 188),
+        .leadingRecords = 23,
+        .questionRuns = std::set<int>{49, 113, 126},
+        .optionRuns = std::set<int>{3, 162} + range(179, 188),
+        .longestRun = 4,
+        .fillerRecords = {27, 28, 31, 32, 56, 80, 84, 86, 154},
+        .equalOptionRecords = {27, 28, 31, 32, 56, 80, 84, 86},
+        .noneOfTheAbove = 18,
+        .optionGroups = {{{180, 181, 182, 183}, {1, 2, 3, 4}}, {{184, 185, 186, 187}, {1, 2, 3, 4}}},
+        .quoted = {
+            {27, nullptr, {"YES", "NO", "*****", "*****"}, 1, 50},
+            {28, "AYURVEDA MEANS SCIENCE OF LIFE", {"YES", "NO", "*****", "*****"}, 1},
+            {31, nullptr, {"YES", "NO", "****", "****"}, 1, 39},
+            {32, "ZHEND AVESTA IS THE SACRED SCRIPTURE OF PARSIS", {"YES", "NO", "****", "****"}, 1},
+            {56, nullptr, {"YES", "NO", "****", "****"}, 1, 70},
+            {80, nullptr, {"YES", "NO", "*****", "*****"}, 1, 58},
+            {84, nullptr, {"PADMA BHUSHAN", "PADMA SHRI", "****", "****"}, 1, 66},
+            {86, nullptr, {"YES", "NO", "****", "****"}, 1, 59},
+            {154, nullptr, {"YES", "NO", "MAY BE", "*****"}, 1, 48},
+            {24, "STAR IS THE SYMBOL OF", {"HINDUISM", "SIKHISM", "JAINISM", "JUDAISM"}, 4},
+            {145, "THE HEIGHT OF QUTUB MINAR IS", {"200 FEET", "288 FEET", "300 FEET", " 100 FEET"}, 2},
+            {182, "AREA OF MEGHALAYA IS", {"3,07,7 13 Sq.Km", "22,327   Sq.Km", "22,429   Sq.Km", "2 1,08 1   Sq.Km"}, 3},
+            {12, "GRANTH SAHIB IS", {}},
+            {60, nullptr, {nullptr, "ALLAHABAD SESSION OF CONGRESS", nullptr, nullptr}},
+            {106, nullptr, {nullptr, nullptr, "ANAND RAO PAINTER OF KOLHAPUR", nullptr}},
+        },
+        .fixedGiveAways = {180},
+    },
+    {
+        .level = "Level5",
+        .bank = &Level5Bank,
+        .rights = {98, 39, 29, 34},
+        .shortestQuestion = 14, .longestQuestion = 71,
+        .shortestQuestions = {194}, .longestQuestions = {41},
+        .shortestOption = 2, .longestOption = 35,
+        .longestOptions = {{182, 2}},
+        .forbiddenCharacters = "/?",
+        .lowerCaseWords = {"Sq.Km", "Sq.KM", "Dr."},
+        .leadingTexts = 8 + 4 + 7, .leadingRecords = 2 + 4 + 7,
+        .allFourLeading = {23, 31},
+        .questionRuns = range(183, 186),
+        .runTexts = 4 + 23,
+        .longestRun = 4,
+        .trailingBlanks = {{91, 0}},
+        .fillerRecords = {188, 189},
+        .equalOptionRecords = {88, 188, 189},
+        .noneOfTheAbove = 3,
+        .allOfTheAbove = {159},
+        .allOfTheAboveRight = {159},
+        .repeatedQuestions = {{138, 147, 159}},
+        .optionGroups = {
+            {{107, 108, 109, 110}, {1, 2, 3, 4}}, {{169, 170, 171, 172}, {1, 2, 3, 4}},
+            {{190, 191, 192, 193}, {1, 2, 3, 4}}, {{194, 195, 196, 197}, {1, 2, 3, 4}}, {{198, 199, 200}, {1, 2, 3}},
+        },
+        .questionEnding = "IS LOCATED AT", .questionsWithEnding = 112,
+        .quoted = {
+            {70, "NATIONAL BOTANICAL GARDEN IS LOCATED AT", {"BHAVA NAGAR", "LUCKNOW", "PUNE", "CHENNAI"}, 2},
+            {88, "ATOMIC ENERGY COMMISION IS LOCATED AT", {"MUMBAI", "CALCUTTA", "MUMBAI", "CHENNAI"}, 1},
+            {138, "CHANDIGARH IS THE CAPITAL OF", {"ASSAM", "BIHAR", "GUJARAT", "HARYANA"}, 4},
+            {147, "CHANDIGARH IS THE CAPITAL OF", {"PUNJAB", "BIHAR", "GUJARAT", "HIMACHAL PRADESH"}, 1},
+            {159, "CHANDIGARH IS THE CAPITAL OF", {"CHANDIGARH", "PUNJAB", "HARYANA", "ALL OF THE ABOVE"}, 4},
+            {188, nullptr, {"YES", "NO", "****", "****"}, 1, 49},
+            {189, nullptr, {"YES", "NO", "****", "****"}, 1, 53},
+            {23, "VIVIDH BHARATHI WAS STARTED IN THE YEAR", {" 1957", " 1970", " 1980", " 1966"}, 1},
+            {194, "AREA OF GOA IS", {"3,702    Sq.Km", " 1,96,024 Sq.Km", "44,2 12   Sq.Km", "55,673   Sq.KM"}, 1},
+            {41, "POST-GRADUATE INSTITUTE OF MEDICAL EDUCATION AND RESEARCH IS LOCATED AT", {}},
+            {182, nullptr, {nullptr, "SOUTH POINT HIGH SCHOOL AT CALCUTTA", nullptr, nullptr}},
+        },
+        .fixedGiveAways = {193, 194, 195, 199},
+    },
 };
 
 void PrintTo(const BankFigures &figures, std::ostream *out)
@@ -296,7 +428,8 @@ TEST_P(EveryBank, RightOptionsAndLengths)
     EXPECT_EQ(questions.rbegin()->first, figures.longestQuestion);
     EXPECT_EQ(questions.rbegin()->second, figures.longestQuestions);
     EXPECT_EQ(options.begin()->first, figures.shortestOption);
-    EXPECT_EQ(options.begin()->second, figures.shortestOptions);
+    if (!figures.shortestOptions.empty())
+        EXPECT_EQ(options.begin()->second, figures.shortestOptions);
     EXPECT_EQ(options.rbegin()->first, figures.longestOption);
     EXPECT_EQ(options.rbegin()->second, figures.longestOptions);
 }
@@ -363,10 +496,10 @@ TEST_P(EveryBank, Blanks)
         if (leading == 4)
             allFourLeading.insert(n);
     }
-    if (figures.leadingTexts >= 0) {
+    if (figures.leadingTexts >= 0)
         EXPECT_EQ(leadingTexts, figures.leadingTexts);
+    if (figures.leadingRecords >= 0)
         EXPECT_EQ(int(leadingRecords.size()), figures.leadingRecords);
-    }
     if (!figures.allFourLeading.empty())
         EXPECT_EQ(allFourLeading, figures.allFourLeading);
     if (figures.questionRuns)
@@ -392,7 +525,7 @@ TEST_P(EveryBank, FillersAndStockOptions)
         if (std::set<std::string>(options.begin(), options.end()).size() < 4)
             equalOptions.insert(n);
         for (int k = 1; k <= 4; ++k) {
-            const std::string &option = options[std::size_t(k - 1)];
+            const std::string option = collapsed(options[std::size_t(k - 1)]);
             for (auto [stock, records, rights] : {std::tuple("NONE OF THE ABOVE", &none, &noneRight),
                                                   std::tuple("ALL OF THE ABOVE", &all, &allRight)}) {
                 if (option != stock)
@@ -505,6 +638,87 @@ TEST(Level2Bank, NumbersWithABlankInside)
     EXPECT_NE(at(44, 0).find("INSAT- 1A"), std::string::npos);
     EXPECT_NE(at(195, 0).find("198 1"), std::string::npos);
     EXPECT_EQ(at(44, 2), "MAY 21, 1981");
+}
+
+// Level 3: the titles stand straight before a name; the unit of record 179.
+TEST(Level3Bank, TitlesAndUnit)
+{
+    int titles = 0;
+    for (const Question &q : Level3Bank)
+        for (const std::string &text : textsOf(q))
+            for (const std::string title : {"Mrs.", "Dr."})
+                for (std::size_t at = text.find(title); at != std::string::npos; at = text.find(title, at + 1)) {
+                    ++titles;
+                    EXPECT_TRUE(std::isupper(static_cast<unsigned char>(text[at + title.size()]))) << text;
+                }
+    EXPECT_EQ(titles, 15);
+    for (const char *option : BankRecord(Level3Bank, 179).OptionText)
+        EXPECT_NE(std::string(option).find("Kms"), std::string::npos) << option;
+}
+
+// Level 4: every digit 1 stands after a blank; the year questions; the
+// power stations; the areas.
+TEST(Level4Bank, EveryOneStandsAfterABlank)
+{
+    for (int n = 1; n <= kBankSize; ++n)
+        for (const std::string &text : textsOf(BankRecord(Level4Bank, std::int16_t(n))))
+            for (std::size_t at = text.find('1'); at != std::string::npos; at = text.find('1', at + 1))
+                EXPECT_TRUE(at > 0 && text[at - 1] == ' ') << "record " << n << ": \"" << text << '"';
+    for (int n = 1; n <= kBankSize; ++n)
+        for (const std::string &option : optionsOf(BankRecord(Level4Bank, std::int16_t(n))))
+            if (option[0] == ' ')
+                EXPECT_EQ(option[1], '1') << "record " << n << ": a leading blank stands before a 1";
+    for (int n : {61, 65, 66, 79, 81, 82, 89, 103, 107, 124, 125, 150})
+        for (const std::string &option : optionsOf(BankRecord(Level4Bank, std::int16_t(n))))
+            EXPECT_TRUE(std::regex_match(option, std::regex(" 1[0-9 ]*")) && std::ranges::count(option, ' ') + 4 == option.size())
+                << "record " << n << ": \"" << option << '"';
+}
+
+TEST(Level4Bank, PowerStationsAndAreas)
+{
+    int westBengalMadhyaPradesh = 0;
+    for (int n : range(172, 178) + range(189, 200)) {
+        const auto options = optionsOf(BankRecord(Level4Bank, std::int16_t(n)));
+        westBengalMadhyaPradesh += options[0] == "WEST BENGAL" && options[1] == "MADHYA PRADESH";
+    }
+    EXPECT_EQ(westBengalMadhyaPradesh, 14);
+    for (int n : range(179, 188)) {
+        int unitRuns = 0;
+        for (const std::string &option : optionsOf(BankRecord(Level4Bank, std::int16_t(n)))) {
+            EXPECT_TRUE(option.ends_with(" Sq.Km")) << option;
+            unitRuns += option.ends_with("   Sq.Km");
+        }
+        EXPECT_GT(unitRuns, 0) << "record " << n;
+    }
+    int doctors = 0;
+    for (const char *option : BankRecord(Level4Bank, 29).OptionText)
+        doctors += std::string(option).starts_with("Dr.");
+    EXPECT_EQ(doctors, 2);
+}
+
+// Level 5: the areas and their unit; the one doctor.
+TEST(Level5Bank, AreasAndTheirUnit)
+{
+    int areaOptions = 0, unitRuns = 0, doctors = 0;
+    for (int n = 1; n <= kBankSize; ++n) {
+        const auto options = optionsOf(BankRecord(Level5Bank, std::int16_t(n)));
+        for (int k = 1; k <= 4; ++k) {
+            const std::string &option = options[std::size_t(k - 1)];
+            doctors += option.starts_with("Dr.");
+            EXPECT_EQ(option.find("Sq.KM") != std::string::npos, n >= 194 && n <= 197 && k == 4) << option;
+            if (n >= 190) {
+                ++areaOptions;
+                unitRuns += std::regex_search(option, std::regex("   +Sq\\.K[mM]$"));
+            } else {
+                EXPECT_LT(longestBlankRun(option), 2u) << option;
+            }
+        }
+    }
+    EXPECT_EQ(areaOptions, 44);
+    EXPECT_EQ(unitRuns, 23);
+    EXPECT_EQ(doctors, 1);
+    for (int n : {17, 32, 179})
+        EXPECT_STREQ(BankRecord(Level5Bank, std::int16_t(n)).OptionText[3], "NONE OF THE ABOVE");
 }
 
 } // namespace

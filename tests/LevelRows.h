@@ -5,6 +5,9 @@
 // are what the player sees, written out, not read from the program.
 #include "levels/Level1Bank.h"
 #include "levels/Level2Bank.h"
+#include "levels/Level3Bank.h"
+#include "levels/Level4Bank.h"
+#include "levels/Level5Bank.h"
 #include "round/frmLevel.h"
 #include "shell/FormRegistry.h"
 
@@ -47,6 +50,15 @@ inline const LevelRow kLevelRows[] = {
     {"frmgk1", 2, &FormRegistry::frmgk1, &Level2Bank, "cmdLevel2", Qt::Key_2,
      "Level 2", "Bookman Old Style", 600, 0x00FF0000, 1695, 0x000080FF, 495, {240, 5160}, {1200, 5160}, true,
      "Level 2 completed", 68, 47},
+    {"frmgk2", 3, &FormRegistry::frmgk2, &Level3Bank, "cmdLevel3", Qt::Key_3,
+     "Level 3", "Bookman Old Style", 600, 0x000040C0, 1815, 0x00000080, 495, {240, 5160}, {960, 5160}, true,
+     "Level 3 completed", 109, 22},
+    {"frmgk3", 4, &FormRegistry::frmgk3, &Level4Bank, "cmdLevel4", Qt::Key_4,
+     "Level  4", "Times New Roman", 700, 0x000000FF, 1815, 0x00008000, 495, {240, 5280}, {1080, 5280}, true,
+     "Level 4 completed", 97, 21},
+    {"frmgk4", 5, &FormRegistry::frmgk4, &Level5Bank, "cmdLevel5", Qt::Key_5,
+     "Level  5", "Times New Roman", 700, 0x00C00000, 1815, 0x00800080, 495, {240, 5280}, {1080, 5280}, true,
+     "Level 5 completed", 98, 34},
 };
 
 } // namespace testing_support

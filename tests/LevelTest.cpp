@@ -281,6 +281,20 @@ private slots:
         QTest::newRow("frmgk1 13, trailing blank") << 1 << 13 << 4 << true;
         QTest::newRow("frmgk1 43, blank inside a number") << 1 << 43 << 3 << false;
         QTest::newRow("frmgk1 51, leading blanks") << 1 << 51 << 3 << true;
+        QTest::newRow("frmgk2 142, a filler") << 2 << 142 << 3 << false;
+        QTest::newRow("frmgk2 142, the other filler") << 2 << 142 << 4 << false;
+        QTest::newRow("frmgk2 7, none of the above") << 2 << 7 << 4 << true;
+        QTest::newRow("frmgk2 182, shared with frmgk4") << 2 << 182 << 1 << true;
+        QTest::newRow("frmgk2 153, trailing blank") << 2 << 153 << 1 << false;
+        QTest::newRow("frmgk3 154, may be") << 3 << 154 << 3 << false;
+        QTest::newRow("frmgk3 154, a filler") << 3 << 154 << 4 << false;
+        QTest::newRow("frmgk3 27, a filler") << 3 << 27 << 3 << false;
+        QTest::newRow("frmgk3 182, runs of blanks") << 3 << 182 << 3 << true;
+        QTest::newRow("frmgk4 70, shared with frmgk2") << 4 << 70 << 2 << true;
+        QTest::newRow("frmgk4 88, equal options") << 4 << 88 << 3 << false;
+        QTest::newRow("frmgk4 159, all of the above") << 4 << 159 << 4 << true;
+        QTest::newRow("frmgk4 188, a filler") << 4 << 188 << 4 << false;
+        QTest::newRow("frmgk4 91, trailing blank") << 4 << 91 << int(BankRecord(Level5Bank, 91).CorrectOption) << true;
     }
 
     void tellingRecords()

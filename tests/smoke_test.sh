@@ -40,7 +40,7 @@ echo "menu mapped at ${width}x${height}+${left}+${top} on ${screen_w}x${screen_h
 
 # Each level: open it from the menu by its access key, Start, answer once,
 # Exit.
-for n in 1 2; do
+for n in 1 2 3 4 5; do
     xdotool windowfocus --sync "$menu"
     xdotool key --clearmodifiers "alt+$n"
     level=

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "round/LevelValues.h"
+
+extern const LevelValues Level3;

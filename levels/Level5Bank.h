@@ -1,0 +1,5 @@
+#pragma once
+
+#include "round/QuestionBank.h"
+
+extern const QuestionBank Level5Bank;
