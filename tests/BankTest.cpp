@@ -243,6 +243,10 @@ const BankFigures kBanks[] = {
             {58, nullptr, {nullptr, nullptr, nullptr, "M.P"}},
             {89, nullptr, {nullptr, nullptr, nullptr, "GOA"}},
             {106, nullptr, {"GANGES", "SARAYU", "JAMUNA", "HOOGLY"}},
+            // The repeated questions of the highest civilian award.
+            {127, nullptr, {}, 4, 56}, {128, nullptr, {}, 2, 56}, {129, nullptr, {}, 1, 56}, {130, nullptr, {}, 3, 56},
+            {170, nullptr, {}, 4, 40}, {171, nullptr, {}, 4, 40}, {173, nullptr, {}, 3, 40}, {174, nullptr, {}, 3, 40},
+            {181, nullptr, {}, 4, 40}, {182, nullptr, {}, 2, 40},
         },
         .fixedGiveAways = {13},
     },
@@ -656,6 +660,22 @@ TEST(Level3Bank, TitlesAndUnit)
         EXPECT_NE(std::string(option).find("Kms"), std::string::npos) << option;
 }
 
+// A number written with a blank inside it, as "199 6"; the records given.
+std::set<int> recordsWithSplitNumbers(const QuestionBank &bank)
+{
+    std::set<int> records;
+    for (int n = 1; n <= kBankSize; ++n)
+        for (const std::string &text : textsOf(BankRecord(bank, std::int16_t(n))))
+            if (std::regex_search(text, std::regex("[0-9] [0-9]")))
+                records.insert(n);
+    return records;
+}
+
+TEST(Level3Bank, NumbersWithABlankInside)
+{
+    EXPECT_EQ(recordsWithSplitNumbers(Level3Bank), (std::set<int>{5, 37, 135, 152, 180}));
+}
+
 // Level 4: every digit 1 stands after a blank; the year questions; the
 // power stations; the areas.
 TEST(Level4Bank, EveryOneStandsAfterABlank)
@@ -714,6 +734,20 @@ TEST(Level5Bank, AreasAndTheirUnit)
             }
         }
     }
+    std::set<Place> leading;
+    for (int n = 1; n <= kBankSize; ++n)
+        for (int k = 1; k <= 4; ++k)
+            if (BankRecord(Level5Bank, std::int16_t(n)).OptionText[std::size_t(k - 1)][0] == ' ')
+                leading.emplace(n, k);
+    std::set<Place> expected{{190, 4}, {191, 4}, {192, 4}, {193, 4}};
+    for (int k = 1; k <= 4; ++k)
+        expected.insert({{23, k}, {31, k}});
+    for (int n : range(194, 200))
+        expected.emplace(n, 2);
+    EXPECT_EQ(leading, expected);
+    for (int n : range(183, 186))
+        EXPECT_TRUE(std::regex_search(BankRecord(Level5Bank, std::int16_t(n)).QuestionText, std::regex("  [0-9]+ [0-9]+")))
+            << "record " << n;
     EXPECT_EQ(areaOptions, 44);
     EXPECT_EQ(unitRuns, 23);
     EXPECT_EQ(doctors, 1);
