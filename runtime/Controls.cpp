@@ -63,8 +63,10 @@ void Label::setCaption(const QString &caption)
     // A one-line label shows all of its text: a text wider than the label
     // runs on to the right as far as the next control on its row, and past
     // that wraps, growing downwards.
-    widget_->setWordWrap(false);
-    widget_->resize(stored);
+    if (widget_->wordWrap() || widget_->size() != stored) { // grown by an earlier text
+        widget_->setWordWrap(false);
+        widget_->resize(stored);
+    }
     const int wanted = widget_->sizeHint().width();
     if (wanted <= stored.width())
         return;
