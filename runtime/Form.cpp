@@ -315,7 +315,10 @@ void Form::setCaption(const QString &caption)
 
 void Form::placeAgainWhenFramed(std::function<void()> place)
 {
-    placeWhenFramed_ = std::move(place);
+    // A borderless window never gets a frame: nothing to wait for, and no
+    // check on each of its events.
+    if (layout_.border != BorderStyle::None)
+        placeWhenFramed_ = std::move(place);
 }
 
 QWidget *Form::window() const

@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
 
 #include <cstdio>
 #include <cstdlib>
