@@ -1,5 +1,6 @@
 #include "runtime/Controls.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,28 +29,6 @@ bool CommandButton::isEnabled() const
     return widget_->isEnabled();
 }
 
-namespace {
-
-// How wide a label may grow on its row: up to the nearest control to its
-// right that shares the row, or else its container's inner edge.
-int roomOnItsRow(const QLabel *label)
-{
-    QWidget *window = label->window();
-    const QWidget *container = label->parentWidget();
-    const QRect own(label->mapTo(window, QPoint()), label->size());
-    int right = container->mapTo(window, container->contentsRect().topRight()).x() + 1;
-    for (const QWidget *other : window->findChildren<QWidget *>()) {
-        if (other == label || other->isAncestorOf(label) || !other->isVisibleTo(window))
-            continue;
-        const QRect theirs(other->mapTo(window, QPoint()), other->size());
-        if (theirs.left() > own.left() && theirs.top() <= own.bottom() && theirs.bottom() >= own.top())
-            right = std::min(right, theirs.left());
-    }
-    return right - own.left();
-}
-
-} // namespace
-
 void Label::setCaption(const QString &caption)
 {
     widget_->setText(caption);
@@ -58,7 +37,8 @@ void Label::setCaption(const QString &caption)
         return;
     }
     const QSize stored = widget_->property("storedSize").toSize();
-    if (stored.height() >= 2 * widget_->fontMetrics().lineSpacing())
+    const QFontMetrics metrics = widget_->fontMetrics();
+    if (stored.height() >= 2 * metrics.lineSpacing())
         return; // it wraps within its own size
     // A one-line label shows all of its text: a text wider than the label
     // runs on to the right as far as the next control on its row, and past
@@ -67,10 +47,17 @@ void Label::setCaption(const QString &caption)
         widget_->setWordWrap(false);
         widget_->resize(stored);
     }
+    // Most texts fit with room to spare, and their advance, with the frame,
+    // margins and indent and a character's width for rounding, tells so at a
+    // fraction of the cost of the label's size hint.
+    const QMargins frame = widget_->contentsMargins();
+    const int extra = frame.left() + frame.right() + 2 * widget_->margin() + metrics.horizontalAdvance(QLatin1Char('x'));
+    if (metrics.horizontalAdvance(caption) + extra < stored.width())
+        return;
     const int wanted = widget_->sizeHint().width();
     if (wanted <= stored.width())
         return;
-    const int room = std::max(stored.width(), roomOnItsRow(widget_));
+    const int room = std::max(stored.width(), widget_->property("roomOnRow").toInt());
     if (wanted <= room) {
         widget_->resize(wanted, stored.height());
         return;

@@ -114,6 +114,25 @@ QWidget *makeWidget(const ControlLayout &c, QWidget *parent)
     return nullptr;
 }
 
+// How wide a one-line label may grow on its row: up to the nearest control
+// to its right that shares the row, or else its container's inner edge.
+// The layout is fixed once loaded, so this is worked out at the load.
+int roomOnItsRow(const QLabel *label)
+{
+    QWidget *window = label->window();
+    const QWidget *container = label->parentWidget();
+    const QRect own(label->mapTo(window, QPoint()), label->size());
+    int right = container->mapTo(window, container->contentsRect().topRight()).x() + 1;
+    for (const QWidget *other : window->findChildren<QWidget *>()) {
+        if (other == label || other->isAncestorOf(label) || !other->isVisibleTo(window))
+            continue;
+        const QRect theirs(other->mapTo(window, QPoint()), other->size());
+        if (theirs.left() > own.left() && theirs.top() <= own.bottom() && theirs.bottom() >= own.top())
+            right = std::min(right, theirs.left());
+    }
+    return right - own.left();
+}
+
 // Where a container's children measure their Left and Top from: a frame's
 // outer corner, a picture box's inside edge.
 QPoint originIn(QWidget *container)
@@ -266,6 +285,11 @@ void Form::build()
         if (c.tabIndex >= 0)
             tabOrder.push_back(&c);
     }
+
+    for (const ControlLayout &c : layout_.controls)
+        if (auto *label = qobject_cast<QLabel *>(control(c.name)); label && c.kind == ControlKind::Label
+                                                                   && !c.autoSize && !label->wordWrap())
+            label->setProperty("roomOnRow", roomOnItsRow(label));
 
     std::ranges::stable_sort(tabOrder, {}, &ControlLayout::tabIndex);
     for (const ControlLayout *c : tabOrder)
