@@ -19,6 +19,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -69,29 +70,40 @@ bool hasLowerCase(const std::string &text)
     return std::ranges::any_of(text, [](char c) { return std::islower(static_cast<unsigned char>(c)); });
 }
 
-// How an option's blanks look: a leading blank, a trailing blank, and its
-// longest run of two or more blanks (0 for none).
-std::tuple<bool, bool, std::size_t> blankLook(const std::string &option)
+// What a player sees of an option without knowing the answer: a leading
+// blank, a trailing blank, its longest run of two or more blanks (0 for
+// none), a title before a name, parentheses, and a number with a blank
+// inside it.
+using Look = std::tuple<bool, bool, std::size_t, bool, bool, bool>;
+
+Look lookOf(const std::string &option)
 {
+    static const std::regex title("(^|[^A-Za-z])(Dr|Mrs|Ms|Smt)\\.");
+    static const std::regex splitNumber("[0-9] [0-9]");
     const std::size_t run = longestBlankRun(option);
-    return {option.front() == ' ', option.back() == ' ', run >= 2 ? run : 0};
+    return {option.front() == ' ', option.back() == ' ', run >= 2 ? run : 0, std::regex_search(option, title),
+            option.find_first_of("()") != std::string::npos, std::regex_search(option, splitNumber)};
 }
 
-// Whether one look of the right option's blanks is shared with no other
-// option, so that a player could tell the answer by its blanks alone.
-bool blanksGiveAway(const Question &q)
+// Whether one part of the right option's look is shared with no other
+// option, so that a player could tell the answer by it alone.
+template <std::size_t... Part>
+bool looksGiveAway(const Question &q, std::index_sequence<Part...>)
 {
     const auto options = optionsOf(q);
-    const auto right = blankLook(options[std::size_t(q.CorrectOption - 1)]);
+    const Look right = lookOf(options[std::size_t(q.CorrectOption - 1)]);
     const auto sharedBy = [&](auto part) {
-        int others = 0;
         for (int k = 1; k <= 4; ++k)
-            others += k != q.CorrectOption && part(blankLook(options[std::size_t(k - 1)])) == part(right);
-        return others > 0;
+            if (k != q.CorrectOption && part(lookOf(options[std::size_t(k - 1)])) == part(right))
+                return true;
+        return false;
     };
-    return !sharedBy([](const auto &look) { return std::get<0>(look); })
-           || !sharedBy([](const auto &look) { return std::get<1>(look); })
-           || !sharedBy([](const auto &look) { return std::get<2>(look); });
+    return (!sharedBy([](const Look &look) { return std::get<Part>(look); }) || ...);
+}
+
+bool giveAway(const Question &q)
+{
+    return looksGiveAway(q, std::make_index_sequence<std::tuple_size_v<Look>>());
 }
 
 std::set<int> range(int first, int last, std::set<int> except = {})
@@ -169,7 +181,7 @@ struct BankFigures {
     std::string questionEnding;
     int questionsWithEnding = -1;
     std::vector<Quoted> quoted;
-    std::set<int> fixedGiveAways; // records whose blanks are given, not authored
+    std::set<int> fixedGiveAways; // records whose looks are given, not authored
 };
 
 const BankFigures kBanks[] = {
@@ -204,6 +216,7 @@ const BankFigures kBanks[] = {
              {"KIRKEE (PUNE)", "MUMBAI", "CALCUTTA", "CHENNAI"}, 1},
             {7, "MALAYALAM IS THE PRINCIPAL LANGUAGE OF", {}, 4},
         },
+        .fixedGiveAways = {198},
     },
     {
         .level = "Level2",
@@ -366,7 +379,7 @@ const BankFigures kBanks[] = {
             {41, "POST-GRADUATE INSTITUTE OF MEDICAL EDUCATION AND RESEARCH IS LOCATED AT", {}},
             {182, nullptr, {nullptr, "SOUTH POINT HIGH SCHOOL AT CALCUTTA", nullptr, nullptr}},
         },
-        .fixedGiveAways = {193, 194, 195, 199},
+        .fixedGiveAways = {193, 194, 195, 196, 199},
     },
 };
 
@@ -410,7 +423,7 @@ TEST_P(EveryBank, KeepsTheRecordRules)
             EXPECT_EQ(options[3], options[2]);
         EXPECT_FALSE(isFiller(options[0]) || isFiller(options[1]));
         EXPECT_TRUE(records.emplace(q.QuestionText, options, q.CorrectOption).second) << "a record stands twice";
-        EXPECT_EQ(blanksGiveAway(q), figures.fixedGiveAways.contains(n)) << "the blanks tell the right option";
+        EXPECT_EQ(giveAway(q), figures.fixedGiveAways.contains(n)) << "its looks tell the right option";
     }
 }
 
