@@ -1,6 +1,5 @@
 #include "runtime/Controls.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,39 +30,39 @@ bool CommandButton::isEnabled() const
 
 void Label::setCaption(const QString &caption)
 {
-    widget_->setText(caption);
-    if (widget_->property("autoSize").toBool()) {
-        widget_->resize(widget_->sizeHint());
+    LabelWidget &label = *widget_;
+    label.setText(caption);
+    if (label.autoSize) {
+        label.resize(label.sizeHint());
         return;
     }
-    const QSize stored = widget_->property("storedSize").toSize();
-    const QFontMetrics metrics = widget_->fontMetrics();
-    if (stored.height() >= 2 * metrics.lineSpacing())
+    if (!label.oneLine)
         return; // it wraps within its own size
     // A one-line label shows all of its text: a text wider than the label
     // runs on to the right as far as the next control on its row, and past
     // that wraps, growing downwards.
-    if (widget_->wordWrap() || widget_->size() != stored) { // grown by an earlier text
-        widget_->setWordWrap(false);
-        widget_->resize(stored);
+    const QSize stored = label.storedSize;
+    if (label.wordWrap() || label.size() != stored) { // grown by an earlier text
+        label.setWordWrap(false);
+        label.resize(stored);
     }
-    // Most texts fit with room to spare, and their advance, with the frame,
-    // margins and indent and a character's width for rounding, tells so at a
+    // Most texts fit with room to spare: a short one would fit even in the
+    // font's widest characters, and a longer one's advance tells so at a
     // fraction of the cost of the label's size hint.
-    const QMargins frame = widget_->contentsMargins();
-    const int extra = frame.left() + frame.right() + 2 * widget_->margin() + metrics.horizontalAdvance(QLatin1Char('x'));
-    if (metrics.horizontalAdvance(caption) + extra < stored.width())
+    const QFontMetrics metrics = label.fontMetrics();
+    if (caption.size() * metrics.maxWidth() + label.padding < stored.width()
+        || metrics.horizontalAdvance(caption) + label.padding < stored.width())
         return;
-    const int wanted = widget_->sizeHint().width();
+    const int wanted = label.sizeHint().width();
     if (wanted <= stored.width())
         return;
-    const int room = std::max(stored.width(), widget_->property("roomOnRow").toInt());
+    const int room = std::max(stored.width(), label.roomOnRow);
     if (wanted <= room) {
-        widget_->resize(wanted, stored.height());
+        label.resize(wanted, stored.height());
         return;
     }
-    widget_->setWordWrap(true);
-    widget_->resize(room, std::max(stored.height(), widget_->heightForWidth(room)));
+    label.setWordWrap(true);
+    label.resize(room, std::max(stored.height(), label.heightForWidth(room)));
 }
 
 QString Label::caption() const

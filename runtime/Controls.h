@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QLabel>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -28,9 +29,26 @@ private:
     QPushButton *widget_;
 };
 
+// The widget of a label control, with what its stored layout says of its
+// size, for the captions that code gives it later.
+class LabelWidget final : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit LabelWidget(QWidget *parent) : QLabel(parent) {}
+
+    bool autoSize = false; // it takes the size of each caption
+    QSize storedSize;
+    bool oneLine = false;  // too low for a second line of its font
+    int roomOnRow = 0;     // how wide a one-line label may run on its row
+    // Besides its text's advance: its frame, margins and indent, and a
+    // character's width for the rounding of its size hint.
+    int padding = 0;
+};
+
 class Label {
 public:
-    explicit Label(QLabel *widget) : widget_(widget) {}
+    explicit Label(LabelWidget *widget) : widget_(widget) {}
 
     // Shown exactly as given: plain text, blanks kept.
     void setCaption(const QString &caption);
@@ -39,7 +57,7 @@ public:
     QLabel *widget() const { return widget_; }
 
 private:
-    QLabel *widget_;
+    LabelWidget *widget_;
 };
 
 class TextBox {

@@ -77,7 +77,7 @@ QWidget *makeWidget(const ControlLayout &c, QWidget *parent)
         return button;
     }
     case ControlKind::Label: {
-        auto *label = new QLabel(parent);
+        auto *label = new LabelWidget(parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(alignmentOf(c) | Qt::AlignTop);
         label->setText(QString::fromLatin1(c.caption));
@@ -262,14 +262,15 @@ void Form::build()
         widget->setFont(fontOf(c.font));
         setColours(widget, c);
         widget->setGeometry(pixelRect(c).translated(originIn(container)));
-        if (auto *label = qobject_cast<QLabel *>(widget); label && c.kind == ControlKind::Label) {
+        if (auto *label = qobject_cast<LabelWidget *>(widget)) {
             // A label wraps its text only where it has room for a second line.
-            label->setWordWrap(!c.autoSize && label->height() >= 2 * label->fontMetrics().lineSpacing());
+            label->autoSize = c.autoSize;
+            label->storedSize = label->size();
+            label->oneLine = !c.autoSize && label->height() < 2 * label->fontMetrics().lineSpacing();
+            label->setWordWrap(!c.autoSize && !label->oneLine);
             if (c.autoSize)
                 label->resize(label->sizeHint());
         }
-        widget->setProperty("autoSize", c.autoSize);
-        widget->setProperty("storedSize", widget->size());
         widget->setEnabled(c.enabled);
         widget->setVisible(c.visible);
         controls_.emplace(c.name, widget);
@@ -286,10 +287,13 @@ void Form::build()
             tabOrder.push_back(&c);
     }
 
-    for (const ControlLayout &c : layout_.controls)
-        if (auto *label = qobject_cast<QLabel *>(control(c.name)); label && c.kind == ControlKind::Label
-                                                                   && !c.autoSize && !label->wordWrap())
-            label->setProperty("roomOnRow", roomOnItsRow(label));
+    for (auto &[name, widget] : controls_)
+        if (auto *label = qobject_cast<LabelWidget *>(widget); label && label->oneLine) {
+            label->roomOnRow = roomOnItsRow(label);
+            const QMargins frame = label->contentsMargins();
+            label->padding = frame.left() + frame.right() + 2 * label->margin()
+                             + label->fontMetrics().horizontalAdvance(QLatin1Char('x'));
+        }
 
     std::ranges::stable_sort(tabOrder, {}, &ControlLayout::tabIndex);
     for (const ControlLayout *c : tabOrder)
@@ -372,7 +376,7 @@ CommandButton Form::button(std::string_view name) const
 
 Label Form::label(std::string_view name) const
 {
-    return Label(widgetOf<QLabel>(name));
+    return Label(widgetOf<LabelWidget>(name));
 }
 
 TextBox Form::textBox(std::string_view name) const
