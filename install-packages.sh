@@ -6,11 +6,13 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config          # build
     qt6-base-dev qt6-qpa-plugins       # Qt 6 Widgets and its platform plugins
+    qt6-wayland                        # ... on a desktop with no X11 at all
     libgtest-dev                       # unit tests
     libxcb1-dev                        # the start-up benchmark
     fonts-liberation fonts-urw-base35  # metric twins of the fonts the windows name
     xvfb xauth xdotool x11-utils       # the test on a real X display
     openbox                            # ... under a window manager
+    weston                             # ... and in a Wayland session
 )
 
 missing=()

@@ -24,6 +24,17 @@ void substituteFonts()
     QFont::insertSubstitution(QStringLiteral("Bookman Old Style"), QStringLiteral("URW Bookman"));
 }
 
+// Every window is centred by the program itself, and a Wayland client
+// cannot place its windows: so where an X server is at hand (XWayland, on a
+// Wayland desktop) the windows are X11 windows, with Wayland to fall back on.
+// A platform the user has chosen wins.
+void preferAPlatformThatPlacesWindows()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "wayland;xcb" : "xcb;wayland");
+}
+
 void endIfNothingLoaded()
 {
     if (Form::loadedCount() > 0)
@@ -77,6 +88,7 @@ void StartProgram(Form &(*startupForm)())
 
 int RunProgram(int &argc, char **argv, Form &(*startupForm)())
 {
+    preferAPlatformThatPlacesWindows();
     QApplication app(argc, argv);
     PrepareApplication(app);
     StartProgram(startupForm);

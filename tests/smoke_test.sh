@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
 # Starts the real program on an X display, checks the menu window, then
 # leaves through Exit and Ok with real key events; the program must end
-# with status 0. Run under xvfb-run; with a second argument, that window
-# manager runs first, and the About box must be centred by its frame.
+# with status 0. Run under xvfb-run. With a second argument "weston", the
+# program starts in a Wayland session beside the X server and must still
+# place its windows there; with any other, that window manager runs first,
+# and the About box must be centred by its frame.
 set -euo pipefail
 program=$1
 window_manager=${2:-}
 fail() { echo "FAIL: $*" >&2; exit 1; }
+unset QT_QPA_PLATFORM
 
-if [ -n "$window_manager" ]; then
+if [ "$window_manager" = weston ]; then
+    . "$(dirname "$0")/weston.sh"
+    start_weston
+    echo "Wayland session $WAYLAND_DISPLAY running"
+    wm_pid=$weston_pid
+    window_manager=
+elif [ -n "$window_manager" ]; then
     "$window_manager" >/dev/null 2>&1 &
     wm_pid=$!
     for _ in $(seq 50); do
@@ -23,7 +32,11 @@ read -r screen_w screen_h < <(xdpyinfo 2>/dev/null | awk '/dimensions:/ { split(
 
 "$program" &
 pid=$!
-trap 'kill $pid ${wm_pid:-} 2>/dev/null || true' EXIT
+stop() {
+    kill "$@" ${wm_pid:-} 2>/dev/null || true
+    [ -z "${weston_pid:-}" ] || rm -rf "$XDG_RUNTIME_DIR"
+}
+trap 'stop $pid' EXIT
 
 find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 
@@ -51,7 +64,9 @@ for n in 1 2 3 4 5; do
     done
     [ -n "$level" ] || fail "the Level $n window did not appear"
     [ "$(xwininfo -id "$level" | awk '/^ *Width:/ { print $2 }')" = 640 ] || fail "the Level $n window is not 640 wide"
-    echo "Level $n window shown"
+    level_at=$(xwininfo -id "$level" | awk '/Absolute upper-left [XY]:/ { printf "%s ", $4 }')
+    [ "$level_at" = "$left $top " ] || fail "the Level $n window at $level_at does not cover the menu at $left,$top"
+    echo "Level $n window shown over the menu"
     xdotool windowfocus --sync "$level"
     xdotool key --clearmodifiers alt+s
     sleep 0.3
@@ -106,7 +121,7 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 kill -0 $pid 2>/dev/null && fail "the program did not end after Ok"
-trap - EXIT
+trap stop EXIT
 wait $pid && status=0 || status=$?
 [ "$status" = 0 ] || fail "the program ended with status $status"
 echo "program ended with status 0"
