@@ -19,7 +19,6 @@
 #include <set>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -74,7 +73,7 @@ bool hasLowerCase(const std::string &text)
 // blank, a trailing blank, its longest run of two or more blanks (0 for
 // none), a title before a name, parentheses, and a number with a blank
 // inside it.
-using Look = std::tuple<bool, bool, std::size_t, bool, bool, bool>;
+using Look = std::array<std::size_t, 6>;
 
 Look lookOf(const std::string &option)
 {
@@ -87,23 +86,20 @@ Look lookOf(const std::string &option)
 
 // Whether one part of the right option's look is shared with no other
 // option, so that a player could tell the answer by it alone.
-template <std::size_t... Part>
-bool looksGiveAway(const Question &q, std::index_sequence<Part...>)
-{
-    const auto options = optionsOf(q);
-    const Look right = lookOf(options[std::size_t(q.CorrectOption - 1)]);
-    const auto sharedBy = [&](auto part) {
-        for (int k = 1; k <= 4; ++k)
-            if (k != q.CorrectOption && part(lookOf(options[std::size_t(k - 1)])) == part(right))
-                return true;
-        return false;
-    };
-    return (!sharedBy([](const Look &look) { return std::get<Part>(look); }) || ...);
-}
-
 bool giveAway(const Question &q)
 {
-    return looksGiveAway(q, std::make_index_sequence<std::tuple_size_v<Look>>());
+    std::array<Look, 4> looks;
+    for (std::size_t k = 0; k < 4; ++k)
+        looks[k] = lookOf(q.OptionText[k]);
+    const std::size_t right = std::size_t(q.CorrectOption - 1);
+    for (std::size_t part = 0; part < Look().size(); ++part) {
+        bool shared = false;
+        for (std::size_t k = 0; k < 4; ++k)
+            shared = shared || (k != right && looks[k][part] == looks[right][part]);
+        if (!shared)
+            return true;
+    }
+    return false;
 }
 
 std::set<int> range(int first, int last, std::set<int> except = {})
