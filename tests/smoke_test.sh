@@ -15,7 +15,6 @@ if [ "$window_manager" = weston ]; then
     . "$(dirname "$0")/weston.sh"
     start_weston
     echo "Wayland session $WAYLAND_DISPLAY running"
-    wm_pid=$weston_pid
     window_manager=
 elif [ -n "$window_manager" ]; then
     "$window_manager" >/dev/null 2>&1 &
@@ -34,7 +33,7 @@ read -r screen_w screen_h < <(xdpyinfo 2>/dev/null | awk '/dimensions:/ { split(
 pid=$!
 stop() {
     kill "$@" ${wm_pid:-} 2>/dev/null || true
-    [ -z "${weston_pid:-}" ] || rm -rf "$XDG_RUNTIME_DIR"
+    [ -z "${weston_pid:-}" ] || stop_weston
 }
 trap 'stop $pid' EXIT
 

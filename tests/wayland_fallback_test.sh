@@ -9,7 +9,7 @@ unset DISPLAY QT_QPA_PLATFORM
 
 . "$(dirname "$0")/weston.sh"
 start_weston
-trap 'kill ${pid:-} $weston_pid 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+trap 'kill ${pid:-} 2>/dev/null || true; stop_weston' EXIT
 
 # The client's side of the protocol shows the menu window being made.
 log=$XDG_RUNTIME_DIR/program.log

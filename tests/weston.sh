@@ -1,7 +1,7 @@
 # Sourced by the tests that need a Wayland session: start_weston starts a
 # headless Weston on a socket of its own in a fresh runtime folder, waits
-# for it, and exports what a client of that session sees. Its pid is in
-# weston_pid.
+# for it, and exports what a client of that session sees; stop_weston ends
+# it and removes the folder.
 start_weston() {
     XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tervalo-wayland.XXXXXX")
     chmod 700 "$XDG_RUNTIME_DIR"
@@ -18,4 +18,9 @@ start_weston() {
     cat "$XDG_RUNTIME_DIR/weston.log" >&2
     echo "FAIL: weston did not start" >&2
     exit 1
+}
+
+stop_weston() {
+    kill "$weston_pid" 2>/dev/null || true
+    rm -rf "$XDG_RUNTIME_DIR"
 }
