@@ -75,6 +75,10 @@ bool hasLowerCase(const std::string &text)
 // inside it.
 using Look = std::array<std::size_t, 6>;
 
+const char *const kLookParts[] = {"a leading blank", "a trailing blank", "a run of blanks",
+                                  "a title",         "parentheses",      "a number with a blank inside"};
+static_assert(std::size(kLookParts) == Look().size());
+
 Look lookOf(const std::string &option)
 {
     static const std::regex title("(^|[^A-Za-z])(Dr|Mrs|Ms|Smt)\\.");
@@ -420,6 +424,31 @@ TEST_P(EveryBank, KeepsTheRecordRules)
         EXPECT_FALSE(isFiller(options[0]) || isFiller(options[1]));
         EXPECT_TRUE(records.emplace(q.QuestionText, options, q.CorrectOption).second) << "a record stands twice";
         EXPECT_EQ(giveAway(q), figures.fixedGiveAways.contains(n)) << "its looks tell the right option";
+    }
+}
+
+// Over a bank, no look leans to the right option: among the records where
+// some but not all options have it, chance puts it on the right option a
+// quarter of a record for each option that has it. A player who played the
+// look would win at most one record more than that.
+TEST_P(EveryBank, NoLookLeansToTheRightOption)
+{
+    for (std::size_t part = 0; part < Look().size(); ++part) {
+        int onRight = 0, marked = 0;
+        for (int n = 1; n <= kBankSize; ++n) {
+            if (figures.fixedGiveAways.contains(n))
+                continue;
+            const Question &q = record(n);
+            int have = 0;
+            for (const char *option : q.OptionText)
+                have += lookOf(option)[part] != 0;
+            if (have == 0 || have == 4)
+                continue;
+            marked += have;
+            onRight += lookOf(q.OptionText[std::size_t(q.CorrectOption - 1)])[part] != 0;
+        }
+        EXPECT_LE(4 * onRight, marked + 4) << kLookParts[part] << " stands on the right option in " << onRight
+                                           << " records, where chance puts it in " << marked / 4.0;
     }
 }
 
