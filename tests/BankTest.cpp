@@ -79,22 +79,30 @@ const char *const kLookParts[] = {"a leading blank", "a trailing blank", "a run 
                                   "a title",         "parentheses",      "a number with a blank inside"};
 static_assert(std::size(kLookParts) == Look().size());
 
+// A number written with a blank inside it, as "199 6".
+const std::regex kSplitNumber("[0-9] [0-9]");
+
 Look lookOf(const std::string &option)
 {
     static const std::regex title("(^|[^A-Za-z])(Dr|Mrs|Ms|Smt)\\.");
-    static const std::regex splitNumber("[0-9] [0-9]");
     const std::size_t run = longestBlankRun(option);
     return {option.front() == ' ', option.back() == ' ', run >= 2 ? run : 0, std::regex_search(option, title),
-            option.find_first_of("()") != std::string::npos, std::regex_search(option, splitNumber)};
+            option.find_first_of("()") != std::string::npos, std::regex_search(option, kSplitNumber)};
+}
+
+std::array<Look, 4> looksOf(const Question &q)
+{
+    std::array<Look, 4> looks;
+    for (std::size_t k = 0; k < 4; ++k)
+        looks[k] = lookOf(q.OptionText[k]);
+    return looks;
 }
 
 // Whether one part of the right option's look is shared with no other
 // option, so that a player could tell the answer by it alone.
 bool giveAway(const Question &q)
 {
-    std::array<Look, 4> looks;
-    for (std::size_t k = 0; k < 4; ++k)
-        looks[k] = lookOf(q.OptionText[k]);
+    const std::array<Look, 4> looks = looksOf(q);
     const std::size_t right = std::size_t(q.CorrectOption - 1);
     for (std::size_t part = 0; part < Look().size(); ++part) {
         bool shared = false;
@@ -433,23 +441,25 @@ TEST_P(EveryBank, KeepsTheRecordRules)
 // look would win at most one record more than that.
 TEST_P(EveryBank, NoLookLeansToTheRightOption)
 {
-    for (std::size_t part = 0; part < Look().size(); ++part) {
-        int onRight = 0, marked = 0;
-        for (int n = 1; n <= kBankSize; ++n) {
-            if (figures.fixedGiveAways.contains(n))
-                continue;
-            const Question &q = record(n);
-            int have = 0;
-            for (const char *option : q.OptionText)
-                have += lookOf(option)[part] != 0;
+    std::array<int, std::tuple_size_v<Look>> onRight{}, marked{};
+    for (int n = 1; n <= kBankSize; ++n) {
+        if (figures.fixedGiveAways.contains(n))
+            continue;
+        const Question &q = record(n);
+        const std::array<Look, 4> looks = looksOf(q);
+        const Look &right = looks[std::size_t(q.CorrectOption - 1)];
+        for (std::size_t part = 0; part < right.size(); ++part) {
+            const auto have = std::ranges::count_if(looks, [part](const Look &look) { return look[part] != 0; });
             if (have == 0 || have == 4)
                 continue;
-            marked += have;
-            onRight += lookOf(q.OptionText[std::size_t(q.CorrectOption - 1)])[part] != 0;
+            marked[part] += int(have);
+            onRight[part] += right[part] != 0;
         }
-        EXPECT_LE(4 * onRight, marked + 4) << kLookParts[part] << " stands on the right option in " << onRight
-                                           << " records, where chance puts it in " << marked / 4.0;
     }
+    for (std::size_t part = 0; part < onRight.size(); ++part)
+        EXPECT_LE(4 * onRight[part], marked[part] + 4)
+            << kLookParts[part] << " stands on the right option in " << onRight[part]
+            << " records, where chance puts it in " << marked[part] / 4.0;
 }
 
 TEST_P(EveryBank, RightOptionsAndLengths)
@@ -698,13 +708,13 @@ TEST(Level3Bank, TitlesAndUnit)
         EXPECT_NE(std::string(option).find("Kms"), std::string::npos) << option;
 }
 
-// A number written with a blank inside it, as "199 6"; the records given.
+// The records with a number written with a blank inside it.
 std::set<int> recordsWithSplitNumbers(const QuestionBank &bank)
 {
     std::set<int> records;
     for (int n = 1; n <= kBankSize; ++n)
         for (const std::string &text : textsOf(BankRecord(bank, std::int16_t(n))))
-            if (std::regex_search(text, std::regex("[0-9] [0-9]")))
+            if (std::regex_search(text, kSplitNumber))
                 records.insert(n);
     return records;
 }
